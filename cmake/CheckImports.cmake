@@ -1,0 +1,18 @@
+# Fails when the program imports a DLL that every Windows system does not already have.
+# Usage: cmake -DOBJDUMP=... -DEXE=... -P CheckImports.cmake
+cmake_policy(VERSION 3.25)
+set(allowed ADVAPI32 COMCTL32 COMDLG32 GDI32 KERNEL32 MSVCRT OLE32 SHELL32 USER32 VERSION WINSPOOL.DRV)
+execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "objdump failed on ${EXE}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" lines "${dump}")
+foreach(line IN LISTS lines)
+    string(REGEX REPLACE "DLL Name: ([^\n]+)" "\\1" dll "${line}")
+    string(TOUPPER "${dll}" dll)
+    string(REGEX REPLACE "\\.DLL$" "" dll "${dll}")
+    message(STATUS "imports ${dll}")
+    if(NOT dll IN_LIST allowed)
+        message(FATAL_ERROR "Vantrel.exe imports ${dll}, which is not a system DLL")
+    endif()
+endforeach()

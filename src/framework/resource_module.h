@@ -1,0 +1,14 @@
+// The module that resources (templates, strings, menus) are loaded from: the program itself,
+// or a language library put in force in its place.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+HINSTANCE GetResourceModule();
+void SetResourceModule(HINSTANCE hModule);
+
+// A string-table entry from the resource module; empty when it does not exist.
+std::string LoadResourceString(UINT id);
+std::string LoadResourceString(HINSTANCE hModule, UINT id);

@@ -1,0 +1,87 @@
+// Scope objects for paired calls: device contexts, selections and global memory locks.
+// Neither copyable nor movable: each pairs one call with its undo in the same scope.
+#pragma once
+
+#include <windows.h>
+
+class CScope
+{
+public:
+    CScope() = default;
+    CScope(const CScope&) = delete;
+    CScope& operator=(const CScope&) = delete;
+};
+
+// BeginPaint/EndPaint, for WM_PAINT only.
+class CPaintDC : CScope
+{
+public:
+    explicit CPaintDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::BeginPaint(hWnd, &m_ps)) {}
+    ~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
+    HDC get() const { return m_hDC; }
+    const PAINTSTRUCT& ps() const { return m_ps; }
+
+private:
+    HWND m_hWnd;
+    PAINTSTRUCT m_ps{};
+    HDC m_hDC;
+};
+
+// GetDC or GetWindowDC, always given back with ReleaseDC.
+class CClientDC : CScope
+{
+public:
+    explicit CClientDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
+    ~CClientDC()
+    {
+        if (m_hDC != nullptr)
+            ::ReleaseDC(m_hWnd, m_hDC);
+    }
+    HDC get() const { return m_hDC; }
+
+protected:
+    CClientDC(HWND hWnd, HDC hDC) : m_hWnd(hWnd), m_hDC(hDC) {}
+
+private:
+    HWND m_hWnd;
+    HDC m_hDC;
+};
+
+class CWindowDC : public CClientDC
+{
+public:
+    explicit CWindowDC(HWND hWnd) : CClientDC(hWnd, ::GetWindowDC(hWnd)) {}
+};
+
+// SelectObject with the previous object restored; declare it after the object it selects.
+class CSelectObject : CScope
+{
+public:
+    CSelectObject(HDC hDC, HGDIOBJ hObject) : m_hDC(hDC), m_hOld(::SelectObject(hDC, hObject)) {}
+    ~CSelectObject()
+    {
+        if (m_hOld != nullptr && m_hOld != HGDI_ERROR)
+            ::SelectObject(m_hDC, m_hOld);
+    }
+
+private:
+    HDC m_hDC;
+    HGDIOBJ m_hOld;
+};
+
+// GlobalLock/GlobalUnlock; get() is null when the lock failed.
+class CGlobalLock : CScope
+{
+public:
+    explicit CGlobalLock(HGLOBAL hMem) : m_hMem(hMem), m_p(hMem != nullptr ? ::GlobalLock(hMem) : nullptr) {}
+    ~CGlobalLock()
+    {
+        if (m_p != nullptr)
+            ::GlobalUnlock(m_hMem);
+    }
+    void* get() const { return m_p; }
+
+private:
+    HGLOBAL m_hMem;
+    void* m_p;
+};

@@ -1,0 +1,16 @@
+// The main window: the resistor, its ring selectors, value box and lists, and the side bar.
+#pragma once
+
+#include "framework/dialog.h"
+#include "sidebar/side_bar.h"
+
+class CMainDlg : public CDialog
+{
+public:
+    explicit CMainDlg(UINT idTemplate, HWND hParent = nullptr);
+
+protected:
+    BOOL OnInitDialog() override;
+
+    CSideBar m_sideBar;
+};

@@ -1,0 +1,64 @@
+// Resource identifiers of Vantrel.exe (shared by the .rc scripts and the code).
+#pragma once
+
+// Dialog templates of the main window.
+#define IDD_MAIN_VERTICAL 102
+#define IDD_MAIN_HORIZONTAL 182
+
+// Artwork.
+#define IDR_MAINFRAME 128
+#define IDC_HAND_LINK 32649
+
+// Main window controls.
+#define IDC_BANDE1 1000
+#define IDC_BANDE2 1001
+#define IDC_BANDE3 1002
+#define IDC_BANDE4 1003
+#define IDC_BANDE5 1004
+#define IDC_BANDE6 1005
+#define IDC_VALUE 1012
+#define IDC_UNIT 1013
+#define IDC_TOLERANCE 1014
+#define IDC_TEMPCO 1015
+#define IDC_SIDEBAR 1047
+
+// String table.
+#define IDS_LANGUAGE_NAME 2
+#define IDS_BITMAP_FILTER 133
+#define IDS_TIP_TEMPCO 134
+#define IDS_TIP_TOLERANCE 135
+#define IDS_OPTIONS_CAPTION 136
+#define IDS_GROUP_CALCS 137
+#define IDS_GROUP_STANDARD 138
+#define IDS_GROUP_TASKS 139
+#define IDS_TASK_RINGS4 140
+#define IDS_TASK_RINGS5 141
+#define IDS_TASK_RINGS6 142
+#define IDS_TASK_COPY 143
+#define IDS_TASK_PRINT 144
+#define IDS_TASK_TOPMOST_ON 145
+#define IDS_TASK_SUPPORT 146
+#define IDS_CALC_R 147
+#define IDS_CALC_U 148
+#define IDS_CALC_I 149
+#define IDS_CALC_P 150
+#define IDS_CALC_IMPOSSIBLE 152
+#define IDS_STYLE_XP 153
+#define IDS_STYLE_CLASSIC 154
+#define IDS_ORIENT_HORIZONTAL 155
+#define IDS_ORIENT_VERTICAL 156
+#define IDS_TASK_QUIT 157
+#define IDS_TASK_TOPMOST_OFF 158
+#define IDS_FIRST_RUN 159
+#define IDS_QUIZ_MISSING 160
+#define IDS_PRINT_ERROR 161
+#define IDS_SUMMARY_SEPARATOR 162
+#define IDS_TIP_UNIT 163
+#define IDS_TIP_VALUE 164
+#define IDS_COLOUR_BLACK 165
+#define IDS_COLOUR_GOLD 176
+#define IDS_SERIES_REQUIRED 177
+#define IDS_WEB_LINK_FAILED 11200
+#define IDS_REPAIR_MISSING 11201
+#define IDS_UPDATE_MISSING 11202
+#define IDS_HELP_FAILED 11203

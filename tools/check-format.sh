@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Fails when a C++ source differs from what clang-format makes of it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+files=$(git ls-files -co --exclude-standard -- '*.cpp' '*.h')
+[ -z "$files" ] && exit 0
+# shellcheck disable=SC2086
+if ! clang-format --dry-run --Werror $files; then
+    echo "Formatting differs: run clang-format -i on the files above." >&2
+    exit 1
+fi

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the model natively with sanitizers, then every
+# Windows test executable under Wine, counted together in one ctest summary.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+tools/install-deps.sh test
+tools/check-format.sh
+
+cmake --preset host >/dev/null
+cmake --build --preset host -j"$(nproc)"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j"$(nproc)"
+
+# One ctest run over both trees, so the summary counts host and Windows tests together.
+mkdir -p build/all
+printf 'subdirs("%s" "%s")\n' "$root/build/host" "$root/build/windows" > build/all/CTestTestfile.cmake
+exec tools/wine-session.sh "$root/build/windows/wineprefix" \
+    ctest --test-dir build/all --output-on-failure -j"$(nproc)" "$@"
