@@ -1,0 +1,41 @@
+// The visual-styles library, reached at run time only: the program never links to it, so it
+// starts on systems without it, where every operation answers as if no theme were in force.
+#pragma once
+
+#include <windows.h>
+#include <uxtheme.h>
+
+#include "framework/handles.h"
+
+class CThemeLibrary
+{
+public:
+    // Loads "UxTheme.dll"; a failure is not an error, the fallbacks then answer.
+    CThemeLibrary();
+    // Another library in its place, for proving the fallbacks of names it lacks.
+    explicit CThemeLibrary(const char* pszLibrary);
+    CThemeLibrary(const CThemeLibrary&) = delete;
+    CThemeLibrary& operator=(const CThemeLibrary&) = delete;
+
+    // Each forwards to the library's function of the same name, looked up at every call.
+    // Fallbacks: null handle, E_FAIL, FALSE.
+    HTHEME OpenThemeData(HWND hWnd, LPCWSTR pszClassList) const;
+    HRESULT CloseThemeData(HTHEME hTheme) const;
+    HRESULT DrawThemeBackground(HTHEME hTheme, HDC hDC, int iPartId, int iStateId, const RECT* pRect,
+                                const RECT* pClipRect) const;
+    HRESULT DrawThemeText(HTHEME hTheme, HDC hDC, int iPartId, int iStateId, LPCWSTR pszText, int iCharCount,
+                          DWORD dwTextFlags, DWORD dwTextFlags2, const RECT* pRect) const;
+    HRESULT GetThemeBackgroundContentRect(HTHEME hTheme, HDC hDC, int iPartId, int iStateId,
+                                          const RECT* pBoundingRect, RECT* pContentRect) const;
+    HRESULT GetThemeTextExtent(HTHEME hTheme, HDC hDC, int iPartId, int iStateId, LPCWSTR pszText,
+                               int iCharCount, DWORD dwTextFlags, const RECT* pBoundingRect,
+                               RECT* pExtentRect) const;
+    BOOL IsThemeActive() const;
+    BOOL IsAppThemed() const;
+
+private:
+    CModuleHandle m_hModule;
+};
+
+// The program's one instance: loaded before the application starts, freed after it ends.
+extern CThemeLibrary g_themeLibrary;
