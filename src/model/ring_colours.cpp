@@ -27,71 +27,33 @@ enum class Colour
 
 constexpr int kFirstColourNameId = 165;
 
-struct RingPaint
-{
-    Colour colour;
-    RingRgb rgb;
-};
-
-constexpr RingRgb kBlackRgb{0, 0, 0};
-constexpr RingRgb kBrownRgb{136, 109, 72};
-constexpr RingRgb kRedRgb{255, 0, 0};
-constexpr RingRgb kOrangeRgb{255, 128, 0};
-constexpr RingRgb kYellowRgb{255, 255, 0};
-constexpr RingRgb kGreenRgb{0, 255, 0};
-constexpr RingRgb kBlueRgb{0, 0, 192};
-constexpr RingRgb kVioletRgb{192, 0, 192};
-constexpr RingRgb kGreyRgb{224, 224, 224};
-constexpr RingRgb kWhiteRgb{255, 255, 255};
-constexpr RingRgb kSilverRgb{128, 128, 128};
-constexpr RingRgb kGoldRgb{192, 192, 0};
-
-constexpr std::array<RingPaint, 10> kDigitPaint = {{
-    {Colour::Black, kBlackRgb},
-    {Colour::Brown, kBrownRgb},
-    {Colour::Red, kRedRgb},
-    {Colour::Orange, kOrangeRgb},
-    {Colour::Yellow, kYellowRgb},
-    {Colour::Green, kGreenRgb},
-    {Colour::Blue, kBlueRgb},
-    {Colour::Violet, kVioletRgb},
-    {Colour::Grey, kGreyRgb},
-    {Colour::White, kWhiteRgb},
-}};
-
-constexpr std::array<RingPaint, 9> kMultiplierPaint = {{
-    {Colour::Silver, kSilverRgb},
-    {Colour::Gold, kGoldRgb},
-    {Colour::Black, kBlackRgb},
-    {Colour::Brown, kBrownRgb},
-    {Colour::Red, kRedRgb},
-    {Colour::Orange, kOrangeRgb},
-    {Colour::Yellow, kYellowRgb},
-    {Colour::Green, kGreenRgb},
-    {Colour::Blue, kBlueRgb},
+// Painting components in the order of Colour.
+constexpr std::array<RingRgb, 12> kColourRgb = {{
+    {0, 0, 0},       // black
+    {136, 109, 72},  // brown
+    {255, 0, 0},     // red
+    {255, 128, 0},   // orange
+    {255, 255, 0},   // yellow
+    {0, 255, 0},     // green
+    {0, 0, 192},     // blue
+    {192, 0, 192},   // violet
+    {224, 224, 224}, // grey
+    {255, 255, 255}, // white
+    {128, 128, 128}, // silver
+    {192, 192, 0},   // gold
 }};
 
 // The tolerance ring paints blue and violet a little lighter than the other rings.
-constexpr std::array<RingPaint, 8> kTolerancePaint = {{
-    {Colour::Silver, kSilverRgb},
-    {Colour::Gold, kGoldRgb},
-    {Colour::Brown, kBrownRgb},
-    {Colour::Red, kRedRgb},
-    {Colour::Green, kGreenRgb},
-    {Colour::Blue, {0, 0, 198}},
-    {Colour::Violet, {198, 0, 198}},
-    {Colour::Grey, kGreyRgb},
-}};
+constexpr RingRgb kToleranceBlueRgb{0, 0, 198};
+constexpr RingRgb kToleranceVioletRgb{198, 0, 198};
 
-constexpr std::array<RingPaint, 7> kTempCoPaint = {{
-    {Colour::Brown, kBrownRgb},
-    {Colour::Red, kRedRgb},
-    {Colour::Orange, kOrangeRgb},
-    {Colour::Yellow, kYellowRgb},
-    {Colour::Blue, kBlueRgb},
-    {Colour::Violet, kVioletRgb},
-    {Colour::White, kWhiteRgb},
-}};
+using enum Colour;
+constexpr std::array<Colour, 10> kDigitColours = {Black, Brown, Red,    Orange, Yellow,
+                                                  Green, Blue,  Violet, Grey,   White};
+constexpr std::array<Colour, 9> kMultiplierColours = {Silver, Gold,   Black, Brown, Red,
+                                                      Orange, Yellow, Green, Blue};
+constexpr std::array<Colour, 8> kToleranceColours = {Silver, Gold, Brown, Red, Green, Blue, Violet, Grey};
+constexpr std::array<Colour, 7> kTempCoColours = {Brown, Red, Orange, Yellow, Blue, Violet, White};
 
 // Ordered by colour, not by value, so "1 %" (brown) comes before "2 %" (red).
 constexpr std::array<std::string_view, 8> kToleranceTexts = {
@@ -102,20 +64,20 @@ constexpr std::array<std::string_view, 7> kTempCoTexts = {
     "100 ppm/°C", "50 ppm/°C", "15 ppm/°C", "25 ppm/°C", "10 ppm/°C", "5 ppm/°C", "1 ppm/°C",
 };
 
-std::span<const RingPaint> PaintTable(int slot)
+std::span<const Colour> ColourTable(int slot)
 {
     switch (slot)
     {
     case kSlotFirstDigit:
     case kSlotSecondDigit:
     case kSlotThirdDigit:
-        return kDigitPaint;
+        return kDigitColours;
     case kSlotMultiplier:
-        return kMultiplierPaint;
+        return kMultiplierColours;
     case kSlotTolerance:
-        return kTolerancePaint;
+        return kToleranceColours;
     case kSlotTempCo:
-        return kTempCoPaint;
+        return kTempCoColours;
     default:
         return {};
     }
@@ -133,22 +95,30 @@ template <typename T> std::optional<T> AtPosition(std::span<const T> table, int 
 
 std::optional<RingRgb> RingColour(int slot, int position)
 {
-    const std::optional<RingPaint> paint = AtPosition(PaintTable(slot), position);
-    if (!paint)
+    const std::optional<Colour> colour = AtPosition(ColourTable(slot), position);
+    if (!colour)
     {
         return std::nullopt;
     }
-    return paint->rgb;
+    if (slot == kSlotTolerance && *colour == Colour::Blue)
+    {
+        return kToleranceBlueRgb;
+    }
+    if (slot == kSlotTolerance && *colour == Colour::Violet)
+    {
+        return kToleranceVioletRgb;
+    }
+    return kColourRgb[static_cast<std::size_t>(*colour)];
 }
 
 std::optional<int> RingColourName(int slot, int position)
 {
-    const std::optional<RingPaint> paint = AtPosition(PaintTable(slot), position);
-    if (!paint)
+    const std::optional<Colour> colour = AtPosition(ColourTable(slot), position);
+    if (!colour)
     {
         return std::nullopt;
     }
-    return kFirstColourNameId + static_cast<int>(paint->colour);
+    return kFirstColourNameId + static_cast<int>(*colour);
 }
 
 std::string_view ToleranceText(int position)
