@@ -92,7 +92,7 @@ TEST(IsRingShown, FollowsRingCount)
 }
 
 // rings -> value -> text -> value -> rings gives the same value. Below 0.1 Ohm the rule cannot
-// give it back (0.05 Ohm reads 0.50 Ohm), so there the documented tenfold reading is expected.
+// give it back (0.05 Ohm reads 0.50 Ohm), so there the rule's tenfold reading is expected.
 void CheckRoundTrip(int ringMode)
 {
     const int thirdDigits = ringMode == kRingMode4 ? 1 : 10;
