@@ -97,12 +97,16 @@ public:
         text.pop_back();
         if (roundUp)
         {
+            // Carry: the last digit that is not 9 goes up, the nines after it become zeros.
             const std::size_t last = text.find_last_not_of('9');
-            text = last == std::string::npos ? "1" + std::string(text.size(), '0')
-                                             : text.substr(0, last) + char(text[last] + 1) +
-                                                   std::string(text.size() - last - 1, '0');
+            const std::size_t zerosFrom = last == std::string::npos ? 0 : last + 1;
+            std::fill(text.begin() + std::ptrdiff_t(zerosFrom), text.end(), '0');
+            if (last == std::string::npos)
+                text.insert(text.begin(), '1');
+            else
+                ++text[last];
         }
-        text.insert(text.size() - std::size_t(decimals), ",");
+        text.insert(text.begin() + std::ptrdiff_t(text.size() - std::size_t(decimals)), ',');
         text.erase(0, std::min(text.find_first_not_of('0'), text.find(',') - 1));
         text.erase(text.find_last_not_of('0') + 1);
         if (text.back() == ',')
