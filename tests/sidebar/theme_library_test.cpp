@@ -2,18 +2,18 @@
 // the library missing. The same program runs in all three; only the expected answers differ.
 #include "sidebar/theme_library.h"
 
+#include "theme_environment.h"
 #include "window_test.h"
 
 #include <vssym32.h>
 
-#include <cstdlib>
-#include <cstring>
+#include <optional>
 
 namespace
 {
-struct ThemeEnvironment
+struct ThemeExpectations
 {
-    const char* pszName;
+    EThemeEnvironment env;
     bool bLibraryPresent;
     BOOL bAppThemed;
     BOOL bThemeActive;
@@ -21,18 +21,18 @@ struct ThemeEnvironment
     bool bButtonThemed;
 };
 
-constexpr ThemeEnvironment kEnvironments[] = {
-    {"themed", true, TRUE, TRUE, true},
-    {"unthemed", true, FALSE, FALSE, false},
-    {"nolib", false, FALSE, FALSE, false},
+constexpr ThemeExpectations kExpectations[] = {
+    {EThemeEnvironment::Themed, true, TRUE, TRUE, true},
+    {EThemeEnvironment::Unthemed, true, FALSE, FALSE, false},
+    {EThemeEnvironment::NoLibrary, false, FALSE, FALSE, false},
 };
 
-const ThemeEnvironment* CurrentEnvironment()
+const ThemeExpectations* CurrentExpectations()
 {
-    const char* pszName = std::getenv("VANTREL_THEME_CASE");
-    for (const ThemeEnvironment& env : kEnvironments)
-        if (pszName != nullptr && std::strcmp(pszName, env.pszName) == 0)
-            return &env;
+    const std::optional<EThemeEnvironment> env = CurrentThemeEnvironment();
+    for (const ThemeExpectations& expected : kExpectations)
+        if (env == expected.env)
+            return &expected;
     return nullptr;
 }
 
@@ -49,7 +49,7 @@ protected:
     void SetUp() override
     {
         CWindowTest::SetUp();
-        m_pEnv = CurrentEnvironment();
+        m_pEnv = CurrentExpectations();
         ASSERT_NE(m_pEnv, nullptr) << "VANTREL_THEME_CASE must be themed, unthemed or nolib";
         m_hWnd = ::CreateWindowExA(0, "BUTTON", "Test", WS_POPUP, 0, 0, 80, 24, nullptr, nullptr, nullptr,
                                    nullptr);
@@ -115,7 +115,7 @@ protected:
         EXPECT_TRUE(SameRect(out, kUntouched));
     }
 
-    const ThemeEnvironment* m_pEnv = nullptr;
+    const ThemeExpectations* m_pEnv = nullptr;
     HWND m_hWnd = nullptr;
     CMemoryDCHandle m_hDC;
     CBitmapHandle m_hBitmap;
