@@ -1,4 +1,4 @@
-// Application start-up.
+// Application start-up and exit.
 #include "shell/resistor_app.h"
 
 #include "mainwnd/main_dlg.h"
@@ -10,22 +10,30 @@ namespace
 {
 // ICC_WIN95_CLASSES | ICC_COOL_CLASSES.
 constexpr DWORD kCommonControlClasses = 0x4FF;
-// Until the settings are stored, the resistor lies horizontally.
-constexpr int kDefaultOrientation = 1;
 } // namespace
 
 bool CResistorApp::InitInstance()
 {
     INITCOMMONCONTROLSEX icc{sizeof(icc), kCommonControlClasses};
     ::InitCommonControlsEx(&icc);
+    m_settings.Load();
     RunMainWindow();
     // The program's life is the main window; no message loop of our own follows.
     return false;
 }
 
+int CResistorApp::ExitInstance()
+{
+    // The one write of the run: changes made in memory since start-up are kept only here.
+    m_settings.Save();
+    return CWinApp::ExitInstance();
+}
+
 void CResistorApp::RunMainWindow()
 {
-    m_nCurrentLayout = kDefaultOrientation == 1 ? IDD_MAIN_HORIZONTAL : IDD_MAIN_VERTICAL;
+    // Any orientation other than horizontal, stored or not, gives the vertical layout.
+    m_nCurrentLayout =
+        m_settings.m_nOrientation == kOrientationHorizontal ? IDD_MAIN_HORIZONTAL : IDD_MAIN_VERTICAL;
     CMainDlg dlg(m_nCurrentLayout);
     dlg.DoModal();
 }

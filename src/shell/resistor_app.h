@@ -2,16 +2,20 @@
 #pragma once
 
 #include "framework/winapp.h"
+#include "shell/app_settings.h"
 
 class CResistorApp : public CWinApp
 {
 public:
     bool InitInstance() override;
+    int ExitInstance() override;
     // Runs one main window on the template of the orientation setting, to its end.
     void RunMainWindow();
 
     UINT GetCurrentLayout() const { return m_nCurrentLayout; }
 
 private:
+    // Defaults from construction on, before start-up runs.
+    CAppSettings m_settings;
     UINT m_nCurrentLayout = 0;
 };

@@ -1,0 +1,88 @@
+// The settings record: its registry values, their defaults and the range of a loaded ring mode.
+#include "shell/app_settings.h"
+
+#include "model/windows_version.h"
+#include "shell/windows_version_query.h"
+#include "sidebar/theme_library.h"
+
+#include <string>
+
+namespace
+{
+constexpr const char* kGeneral = "Générale";
+constexpr const char* kInterface = "Interface";
+constexpr const char* kLastState = "Dernier état";
+
+constexpr BOOL kDefaultUseSeries[kSeriesCount] = {FALSE, TRUE, TRUE, TRUE, FALSE, FALSE, FALSE};
+constexpr int kLastRingMode = 2;
+
+// "Bande 1", "Utiliser série n°0": the numbered names of array fields.
+std::string NumberedName(const char* pszStem, int n)
+{
+    return pszStem + std::to_string(n);
+}
+} // namespace
+
+CAppSettings::CAppSettings() : CRegistrySettings(kAppRegistryRoot)
+{
+    SetDefaults();
+}
+
+void CAppSettings::Exchange()
+{
+    ExchangeInt(kGeneral, "Premier demarrage", m_bFirstRun);
+    ExchangeInt(kGeneral, "Nombre bandes", m_nRingMode);
+    for (int i = 0; i < kSeriesCount; ++i)
+        ExchangeInt(kGeneral, NumberedName("Utiliser série n°", i).c_str(), m_bUseSeries[i]);
+    ExchangeInt(kInterface, "Utiliser dégradé", m_bGradient);
+    ExchangeInt(kInterface, "Premier plan", m_bTopmost);
+    ExchangeInt(kInterface, "Afficher barre latérale", m_bShowSideBar);
+    ExchangeInt(kInterface, "Style affichage", m_nStyle);
+    ExchangeInt(kInterface, "Sens affichage", m_nOrientation);
+    ExchangeText(kInterface, "Image fond", m_strBackground);
+    ExchangeText(kInterface, "Langue", m_strLanguage);
+    ExchangeInt(kInterface, "Transparence", m_nTransparency);
+    ExchangeInt(kLastState, "PosX", m_nPosX);
+    ExchangeInt(kLastState, "PosY", m_nPosY);
+    for (int i = 0; i < kRingCount; ++i)
+        ExchangeInt(kLastState, NumberedName("Bande ", i + 1).c_str(), m_nRingPos[i]);
+    for (int i = 0; i < kSideBarGroupCount; ++i)
+        ExchangeInt(kLastState, NumberedName("Groupe ", i + 1).c_str(), m_bGroupOpen[i]);
+}
+
+void CAppSettings::SetDefaults()
+{
+    m_bFirstRun = TRUE;
+    m_nRingMode = kLastRingMode;
+    for (int i = 0; i < kSeriesCount; ++i)
+        m_bUseSeries[i] = kDefaultUseSeries[i];
+    m_bGradient = TRUE;
+    m_bTopmost = FALSE;
+    m_bShowSideBar = TRUE;
+    m_nStyle = DefaultInterfaceStyle(GetWindowsVersion().nCode);
+    m_nOrientation = kOrientationHorizontal;
+    m_strBackground = "Défaut";
+    m_strLanguage.clear();
+    m_nTransparency = 100;
+    m_nPosX = kNoStoredPosition;
+    m_nPosY = kNoStoredPosition;
+    for (int& nPos : m_nRingPos)
+        nPos = 0;
+    for (BOOL& bOpen : m_bGroupOpen)
+        bOpen = TRUE;
+}
+
+void CAppSettings::Validate()
+{
+    // Taken as unsigned, so that negative modes become the last one too.
+    if (static_cast<unsigned>(m_nRingMode) > static_cast<unsigned>(kLastRingMode))
+        m_nRingMode = kLastRingMode;
+}
+
+int DefaultInterfaceStyle(int nWindowsCode)
+{
+    if (nWindowsCode < kFirstVisualStylesWindowsCode)
+        return kStyleClassic;
+    const CThemeLibrary themes;
+    return themes.IsThemeActive() ? kStyleVisualStyles : kStyleClassic;
+}

@@ -1,0 +1,316 @@
+// The settings record against the real registry of the test prefix: defaults, what stored texts
+// load as, the saved form of every value, and round trips.
+#include "shell/app_settings.h"
+
+#include "program_key.h"
+#include "window_test.h"
+
+#include <string>
+#include <vector>
+
+namespace
+{
+// Every value in visiting order, with the text its default is saved as.
+struct ValueRow
+{
+    const char* pszSubKey;
+    const char* pszName;
+    const char* pszDefault;
+};
+
+// Wine reports Windows 7, which the version table does not know: "Style affichage" is classic.
+const ValueRow kValues[] = {
+    {kGeneral, "Premier demarrage", "1"},
+    {kGeneral, "Nombre bandes", "2"},
+    {kGeneral,
+     "Utiliser s\xE9rie n\xB0"
+     "0",
+     "0"},
+    {kGeneral,
+     "Utiliser s\xE9rie n\xB0"
+     "1",
+     "1"},
+    {kGeneral,
+     "Utiliser s\xE9rie n\xB0"
+     "2",
+     "1"},
+    {kGeneral,
+     "Utiliser s\xE9rie n\xB0"
+     "3",
+     "1"},
+    {kGeneral,
+     "Utiliser s\xE9rie n\xB0"
+     "4",
+     "0"},
+    {kGeneral,
+     "Utiliser s\xE9rie n\xB0"
+     "5",
+     "0"},
+    {kGeneral,
+     "Utiliser s\xE9rie n\xB0"
+     "6",
+     "0"},
+    {kInterface, "Utiliser d\xE9grad\xE9", "1"},
+    {kInterface, "Premier plan", "0"},
+    {kInterface, "Afficher barre lat\xE9rale", "1"},
+    {kInterface, "Style affichage", "1"},
+    {kInterface, "Sens affichage", "1"},
+    {kInterface, "Image fond",
+     "D\xE9"
+     "faut"},
+    {kInterface, "Langue", ""},
+    {kInterface, "Transparence", "100"},
+    {kLastState, "PosX", "-6500"},
+    {kLastState, "PosY", "-6500"},
+    {kLastState, "Bande 1", "0"},
+    {kLastState, "Bande 2", "0"},
+    {kLastState, "Bande 3", "0"},
+    {kLastState, "Bande 4", "0"},
+    {kLastState, "Bande 5", "0"},
+    {kLastState, "Bande 6", "0"},
+    {kLastState, "Groupe 1", "1"},
+    {kLastState, "Groupe 2", "1"},
+    {kLastState, "Groupe 3", "1"},
+};
+
+// The record's fields as texts, in the order of kValues.
+std::vector<std::string> FieldTexts(const CAppSettings& s)
+{
+    std::vector<std::string> texts;
+    auto add = [&texts](int n) { texts.push_back(std::to_string(n)); };
+    add(s.m_bFirstRun);
+    add(s.m_nRingMode);
+    for (BOOL b : s.m_bUseSeries)
+        add(b);
+    add(s.m_bGradient);
+    add(s.m_bTopmost);
+    add(s.m_bShowSideBar);
+    add(s.m_nStyle);
+    add(s.m_nOrientation);
+    texts.push_back(s.m_strBackground);
+    texts.push_back(s.m_strLanguage);
+    add(s.m_nTransparency);
+    add(s.m_nPosX);
+    add(s.m_nPosY);
+    for (int n : s.m_nRingPos)
+        add(n);
+    for (BOOL b : s.m_bGroupOpen)
+        add(b);
+    return texts;
+}
+
+std::vector<std::string> DefaultTexts()
+{
+    std::vector<std::string> texts;
+    for (const ValueRow& row : kValues)
+        texts.emplace_back(row.pszDefault);
+    return texts;
+}
+
+std::string WithTerminator(const std::string& text)
+{
+    return text + '\0';
+}
+
+class AppSettingsTest : public CWindowTest
+{
+protected:
+    CProgramKeyGuard m_guard;
+};
+
+TEST_F(AppSettingsTest, ConstructionGivesTheDefaults)
+{
+    EXPECT_EQ(FieldTexts(CAppSettings()), DefaultTexts());
+}
+
+TEST_F(AppSettingsTest, FirstLoadWithoutKeyKeepsTheDefaultsCreatesTheSubKeysAndWritesNothing)
+{
+    ASSERT_FALSE(ProgramKeyExists(""));
+    CAppSettings settings;
+    settings.Load();
+    EXPECT_EQ(FieldTexts(settings), DefaultTexts());
+    for (const char* pszSubKey : {kGeneral, kInterface, kLastState})
+    {
+        EXPECT_TRUE(ProgramKeyExists(pszSubKey)) << pszSubKey;
+        EXPECT_EQ(CountValues(pszSubKey), 0u) << pszSubKey;
+    }
+}
+
+struct IntLoadCase
+{
+    const char* pszSubKey;
+    const char* pszName;
+    const char* pszStored;
+    int (*field)(const CAppSettings&);
+    int nLoaded;
+};
+
+int RingMode(const CAppSettings& s)
+{
+    return s.m_nRingMode;
+}
+int Transparency(const CAppSettings& s)
+{
+    return s.m_nTransparency;
+}
+
+TEST_F(AppSettingsTest, StoredTextsLoadAsNumbers)
+{
+    const IntLoadCase cases[] = {
+        {kGeneral, "Nombre bandes", "7", RingMode, 2},
+        {kGeneral, "Nombre bandes", "-1", RingMode, 2},
+        {kGeneral, "Nombre bandes", "3", RingMode, 2},
+        {kGeneral, "Nombre bandes", "2", RingMode, 2},
+        {kGeneral, "Nombre bandes", "1", RingMode, 1},
+        {kGeneral, "Nombre bandes", "0", RingMode, 0},
+        {kGeneral, "Nombre bandes", "", RingMode, 0},
+        {kGeneral, "Nombre bandes", " 1 ring", RingMode, 1},
+        {kGeneral, "Nombre bandes", "99999999999", RingMode, 2},
+        {kInterface, "Transparence", "abc", Transparency, 0},
+        {kInterface, "Transparence", "55%", Transparency, 55},
+        {kInterface, "Transparence", "", Transparency, 0},
+        {kInterface, "Transparence", "-5", Transparency, -5},
+        {kInterface, "Transparence", "250", Transparency, 250},
+        {kGeneral, "Premier demarrage", "0", [](const CAppSettings& s) { return s.m_bFirstRun; }, 0},
+        {kGeneral,
+         "Utiliser s\xE9rie n\xB0"
+         "6",
+         "1", [](const CAppSettings& s) { return s.m_bUseSeries[6]; }, 1},
+        {kInterface, "Sens affichage", "0", [](const CAppSettings& s) { return s.m_nOrientation; }, 0},
+        {kInterface, "Style affichage", "0", [](const CAppSettings& s) { return s.m_nStyle; }, 0},
+        {kLastState, "PosX", "-6501", [](const CAppSettings& s) { return s.m_nPosX; }, -6501},
+        {kLastState, "Bande 6", "7", [](const CAppSettings& s) { return s.m_nRingPos[5]; }, 7},
+        {kLastState, "Groupe 3", "0", [](const CAppSettings& s) { return s.m_bGroupOpen[2]; }, 0},
+    };
+    for (const IntLoadCase& c : cases)
+    {
+        StoreRaw(c.pszSubKey, c.pszName, REG_SZ, WithTerminator(c.pszStored));
+        CAppSettings settings;
+        settings.Load();
+        EXPECT_EQ(c.field(settings), c.nLoaded) << c.pszName << " = \"" << c.pszStored << '"';
+    }
+}
+
+TEST_F(AppSettingsTest, EmptyTextLoadsEmptyWhileMissingTextKeepsTheDefault)
+{
+    {
+        CAppSettings settings;
+        settings.Load();
+        EXPECT_EQ(settings.m_strBackground, "D\xE9"
+                                            "faut");
+    }
+    for (const std::string& stored : {std::string(), WithTerminator("")})
+    {
+        StoreRaw(kInterface, "Image fond", REG_SZ, stored);
+        CAppSettings settings;
+        settings.Load();
+        EXPECT_EQ(settings.m_strBackground, "") << stored.size() << " bytes stored";
+    }
+}
+
+TEST_F(AppSettingsTest, TextsWithAndWithoutTerminatorLoadAlike)
+{
+    const std::string language = "Fran\xE7"
+                                 "ais (standard)";
+    for (const std::string& stored : {language, WithTerminator(language)})
+    {
+        StoreRaw(kInterface, "Langue", REG_SZ, stored);
+        StoreRaw(kGeneral, "Nombre bandes", REG_SZ,
+                 stored.size() > language.size() ? WithTerminator("1") : "1");
+        CAppSettings settings;
+        settings.Load();
+        EXPECT_EQ(settings.m_strLanguage, language);
+        EXPECT_EQ(settings.m_nRingMode, 1);
+    }
+}
+
+TEST_F(AppSettingsTest, SaveWritesEveryValueAsTerminatedText)
+{
+    CAppSettings().Save();
+    for (const ValueRow& row : kValues)
+    {
+        const std::optional<RawValue> value = ReadRaw(row.pszSubKey, row.pszName);
+        ASSERT_TRUE(value.has_value()) << row.pszName;
+        EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ)) << row.pszName;
+        EXPECT_EQ(value->bytes, WithTerminator(row.pszDefault)) << row.pszName;
+    }
+    EXPECT_EQ(CountValues(kGeneral), 9u);
+    EXPECT_EQ(CountValues(kInterface), 8u);
+    EXPECT_EQ(CountValues(kLastState), 11u);
+    EXPECT_EQ(CountValues(""), 0u);
+}
+
+TEST_F(AppSettingsTest, SaveThenLoadGivesBackEveryField)
+{
+    CAppSettings saved;
+    saved.m_bFirstRun = FALSE;
+    saved.m_nRingMode = 0;
+    for (int i = 0; i < kSeriesCount; ++i)
+        saved.m_bUseSeries[i] = i % 2 == 0;
+    saved.m_bGradient = FALSE;
+    saved.m_bTopmost = TRUE;
+    saved.m_bShowSideBar = FALSE;
+    saved.m_nStyle = 0;
+    saved.m_nOrientation = 0;
+    saved.m_strBackground = "C:\\Images\\r\xE9sistance \xB0\xB2.bmp";
+    saved.m_strLanguage = "Deutsch (\xD6sterreich)";
+    saved.m_nTransparency = 37;
+    saved.m_nPosX = -6499;
+    saved.m_nPosY = 2147483647;
+    for (int i = 0; i < kRingCount; ++i)
+        saved.m_nRingPos[i] = i + 3;
+    saved.m_bGroupOpen[0] = FALSE;
+    saved.m_bGroupOpen[2] = FALSE;
+    saved.Save();
+
+    CAppSettings loaded;
+    loaded.Load();
+    EXPECT_EQ(FieldTexts(loaded), FieldTexts(saved));
+    EXPECT_NE(FieldTexts(loaded), DefaultTexts());
+}
+
+TEST_F(AppSettingsTest, SaveStoresTheFieldsUnvalidated)
+{
+    CAppSettings settings;
+    settings.m_nRingMode = 7;
+    settings.Save();
+    EXPECT_EQ(ReadRaw(kGeneral, "Nombre bandes")->bytes, WithTerminator("7"));
+}
+
+TEST_F(AppSettingsTest, StoredPositionNeedsBothCoordinatesAboveTheMarker)
+{
+    struct Case
+    {
+        int nX;
+        int nY;
+        bool bStored;
+    };
+    const Case cases[] = {
+        {-6500, -6500, false}, {-6500, 120, false}, {120, -6500, false},
+        {-6499, -6499, true},  {0, 0, true},        {-6501, 10, false},
+    };
+    for (const Case& c : cases)
+    {
+        CAppSettings settings;
+        settings.m_nPosX = c.nX;
+        settings.m_nPosY = c.nY;
+        EXPECT_EQ(settings.HasStoredPosition(), c.bStored) << c.nX << ", " << c.nY;
+    }
+}
+
+TEST_F(AppSettingsTest, KeyThatCannotBeWrittenIsStillRead)
+{
+    StoreRaw(kInterface, "Sens affichage", REG_SZ, WithTerminator("0"));
+    CReadOnlyKeyScope readOnly(kInterface);
+    CAppSettings settings;
+    settings.Load();
+    EXPECT_EQ(settings.m_nOrientation, 0);
+
+    // Saving there fails silently and changes nothing.
+    settings.m_nOrientation = 1;
+    settings.Save();
+    EXPECT_EQ(ReadRaw(kInterface, "Sens affichage")->bytes, WithTerminator("0"));
+    EXPECT_EQ(CountValues(kInterface), 1u);
+    EXPECT_EQ(CountValues(kGeneral), 9u);
+}
+} // namespace
