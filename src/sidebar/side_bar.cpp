@@ -1,5 +1,10 @@
-// Side bar control: window class registration.
+// Side bar control: window class, content operations, hot tracking, clicks and scrolling.
 #include "sidebar/side_bar.h"
+
+#include "res/resource.h"
+
+#include <algorithm>
+#include <system_error>
 
 namespace
 {
@@ -16,11 +21,306 @@ void RegisterSideBarClass()
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kSideBarClassName;
-    ::RegisterClassA(&wc);
+    if (::RegisterClassA(&wc) == 0)
+        throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
+                                "the side bar's window class cannot be registered");
+}
+
+POINT PointFromLParam(LPARAM lParam)
+{
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 } // namespace
 
+const TMessageEntry<CSideBar> CSideBar::s_messageMap[] = {
+    OnMessage(WM_PAINT, &CSideBar::OnPaint),
+    OnMessage(WM_ERASEBKGND, &CSideBar::OnEraseBkgnd),
+    OnMessage(WM_SETCURSOR, &CSideBar::OnSetCursor),
+    OnMessage(WM_MOUSEMOVE, &CSideBar::OnMouseMove),
+    OnMessage(WM_LBUTTONDOWN, &CSideBar::OnLButtonDown),
+    OnMessage(WM_LBUTTONUP, &CSideBar::OnLButtonUp),
+    OnMessage(WM_VSCROLL, &CSideBar::OnVScroll),
+    OnMessage(WM_THEMECHANGED, &CSideBar::OnThemeChanged),
+};
+
+bool CSideBar::ProcessMessage(CMessage& msg, LRESULT& result)
+{
+    return DispatchTable(this, s_messageMap, msg, result) || CWnd::ProcessMessage(msg, result);
+}
+
 CSideBar::CSideBar()
+    : m_hHandCursor(::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_LINK)))
 {
     RegisterSideBarClass();
+}
+
+CSideBar::~CSideBar()
+{
+    RemoveAllGroups();
+}
+
+int CSideBar::AddGroup(const std::string& strTitle)
+{
+    m_groups.push_back(std::make_unique<CSideBarGroup>(strTitle, m_nDrawStyle));
+    Refresh();
+    return GetGroupCount() - 1;
+}
+
+BOOL CSideBar::AddItem(int nGroup, const std::string& strText, UINT nID, int nKind)
+{
+    CSideBarGroup* pGroup = GetGroup(nGroup);
+    if (pGroup == nullptr)
+        return FALSE;
+    if (nKind == SIDEBAR_ITEM_LINK)
+        pGroup->AddItem(std::make_unique<CSideBarItem>(strText, nID));
+    else if (nKind == SIDEBAR_ITEM_EDIT)
+        pGroup->AddItem(std::make_unique<CSideBarEditItem>(strText, nID, *this));
+    Refresh();
+    return TRUE;
+}
+
+void CSideBar::RemoveAllGroups()
+{
+    m_pHotGroup = nullptr;
+    m_pHotItem = nullptr;
+    m_groups.clear();
+}
+
+CSideBarGroup* CSideBar::GetGroup(int nGroup) const
+{
+    if (nGroup < 0 || nGroup >= GetGroupCount())
+        return nullptr;
+    return m_groups[static_cast<size_t>(nGroup)].get();
+}
+
+BOOL CSideBar::ExpandGroup(int nGroup, int nOpen)
+{
+    CSideBarGroup* pGroup = GetGroup(nGroup);
+    if (pGroup == nullptr)
+        return FALSE;
+    if ((nOpen == 1 || nOpen == 0) && pGroup->SetExpanded(nOpen))
+        Refresh();
+    return TRUE;
+}
+
+BOOL CSideBar::IsGroupCollapsed(int nGroup) const
+{
+    const CSideBarGroup* pGroup = GetGroup(nGroup);
+    return pGroup != nullptr ? pGroup->IsCollapsed() : FALSE;
+}
+
+std::string CSideBar::GetItemText(int nGroup, UINT nID) const
+{
+    std::string strText;
+    if (const CSideBarGroup* pGroup = GetGroup(nGroup))
+        pGroup->ForEachItem(nID, [&](const CSideBarItem& item) { strText = item.GetText(); });
+    return strText;
+}
+
+void CSideBar::SetItemText(int nGroup, UINT nID, const std::string& strText)
+{
+    if (const CSideBarGroup* pGroup = GetGroup(nGroup))
+    {
+        pGroup->ForEachItem(nID, [&](CSideBarItem& item) { item.SetText(strText); });
+        Refresh();
+    }
+}
+
+void CSideBar::SetItemColor(int nGroup, UINT nID, COLORREF crText)
+{
+    if (const CSideBarGroup* pGroup = GetGroup(nGroup))
+    {
+        pGroup->ForEachItem(nID, [&](CSideBarItem& item) { item.SetColor(crText); });
+        Refresh();
+    }
+}
+
+void CSideBar::ResetItemColor(int nGroup, UINT nID)
+{
+    if (const CSideBarGroup* pGroup = GetGroup(nGroup))
+    {
+        pGroup->ForEachItem(nID, [](CSideBarItem& item) { item.ResetColor(); });
+        Refresh();
+    }
+}
+
+void CSideBar::SetDrawStyle(int nStyle)
+{
+    m_nDrawStyle = nStyle;
+    for (const std::unique_ptr<CSideBarGroup>& pGroup : m_groups)
+        pGroup->RecalcHeight();
+    Refresh();
+}
+
+void CSideBar::Refresh()
+{
+    if (m_hWnd != nullptr)
+        ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+bool CSideBar::HasScrollBar() const
+{
+    return (::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_VSCROLL) != 0;
+}
+
+int CSideBar::GetScrollPosition() const
+{
+    return m_hWnd != nullptr && HasScrollBar() ? ::GetScrollPos(m_hWnd, SB_VERT) : 0;
+}
+
+void CSideBar::UpdateScrollBar(int nContentHeight)
+{
+    RECT rcWindow{};
+    ::GetWindowRect(m_hWnd, &rcWindow);
+    const int nView = rcWindow.bottom - rcWindow.top;
+    const bool bNeeded = nView < nContentHeight;
+    if (bNeeded != HasScrollBar())
+    {
+        ::ShowScrollBar(m_hWnd, SB_VERT, bNeeded);
+        Refresh();
+    }
+    if (!bNeeded)
+        return;
+    SCROLLINFO si{};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_RANGE | SIF_PAGE;
+    si.nMin = 0;
+    si.nMax = nContentHeight;
+    si.nPage = static_cast<UINT>(nView);
+    ::SetScrollInfo(m_hWnd, SB_VERT, &si, TRUE);
+}
+
+int CSideBar::GetScrollLimit() const
+{
+    SCROLLINFO si{};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_RANGE | SIF_PAGE;
+    if (!::GetScrollInfo(m_hWnd, SB_VERT, &si))
+        return 0;
+    return si.nMax - std::max(static_cast<int>(si.nPage) - 1, 0);
+}
+
+LRESULT CSideBar::OnEraseBkgnd(CMessage&)
+{
+    return TRUE;
+}
+
+LRESULT CSideBar::OnSetCursor(CMessage& msg)
+{
+    if (LOWORD(msg.lParam) == HTCLIENT && (m_pHotGroup != nullptr || m_pHotItem != nullptr))
+    {
+        ::SetCursor(m_hHandCursor);
+        return TRUE;
+    }
+    return DefaultProc(msg);
+}
+
+void CSideBar::HitTest(LPARAM lParam, CSideBarGroup*& pHitGroup, CSideBarItem*& pHitItem) const
+{
+    POINT pt = PointFromLParam(lParam);
+    pt.y += GetScrollPosition();
+    pHitGroup = nullptr;
+    pHitItem = nullptr;
+    for (const std::unique_ptr<CSideBarGroup>& pGroup : m_groups)
+    {
+        if (pGroup->HitTestTitle(pt))
+        {
+            pHitGroup = pGroup.get();
+            return;
+        }
+        pHitItem = pGroup->HitTestItem(pt);
+        if (pHitItem != nullptr)
+            return;
+    }
+}
+
+LRESULT CSideBar::OnMouseMove(CMessage& msg)
+{
+    CSideBarGroup* pHitGroup = nullptr;
+    CSideBarItem* pHitItem = nullptr;
+    HitTest(msg.lParam, pHitGroup, pHitItem);
+    // A change of hot group takes this whole move; the hot item follows at the next one.
+    if (pHitGroup != m_pHotGroup)
+    {
+        if (m_pHotGroup != nullptr)
+            m_pHotGroup->SetHot(FALSE);
+        m_pHotGroup = pHitGroup;
+        if (m_pHotGroup != nullptr)
+            m_pHotGroup->SetHot(TRUE);
+        Refresh();
+    }
+    else if (pHitItem != m_pHotItem)
+    {
+        if (m_pHotItem != nullptr)
+            m_pHotItem->SetHot(FALSE);
+        m_pHotItem = pHitItem;
+        if (m_pHotItem != nullptr)
+            m_pHotItem->SetHot(TRUE);
+        Refresh();
+    }
+    return 0;
+}
+
+LRESULT CSideBar::OnLButtonDown(CMessage&)
+{
+    if (m_pHotGroup != nullptr)
+    {
+        m_pHotGroup->ToggleExpanded();
+        Refresh();
+    }
+    return 0;
+}
+
+LRESULT CSideBar::OnLButtonUp(CMessage& msg)
+{
+    // The release alone decides: where the button went down does not matter. The hot link can
+    // lag one move behind the pointer (from a link straight onto a title bar), so it must
+    // still be under the pointer: a click on a title never runs the link just left.
+    CSideBarGroup* pHitGroup = nullptr;
+    CSideBarItem* pHitItem = nullptr;
+    HitTest(msg.lParam, pHitGroup, pHitItem);
+    if (m_pHotItem != nullptr && pHitItem == m_pHotItem)
+        ::PostMessageA(::GetAncestor(m_hWnd, GA_ROOT), WM_COMMAND, m_pHotItem->GetID(), 0);
+    return 0;
+}
+
+LRESULT CSideBar::OnVScroll(CMessage& msg)
+{
+    const int nCurrent = GetScrollPosition();
+    int nPos = HIWORD(msg.wParam);
+    switch (LOWORD(msg.wParam))
+    {
+    case SB_LINEUP:
+        nPos = nCurrent - 1;
+        break;
+    case SB_LINEDOWN:
+        nPos = nCurrent + 1;
+        break;
+    case SB_PAGEUP:
+        nPos = nCurrent - GetSideBarRowHeight();
+        break;
+    case SB_PAGEDOWN:
+        nPos = nCurrent + GetSideBarRowHeight();
+        break;
+    case SB_TOP:
+        nPos = 0;
+        break;
+    case SB_BOTTOM:
+        nPos = GetScrollLimit();
+        break;
+    case SB_ENDSCROLL:
+        return 0;
+    default:
+        break;
+    }
+    Refresh();
+    // The system clamps the position to the range.
+    ::SetScrollPos(m_hWnd, SB_VERT, nPos, TRUE);
+    return 0;
+}
+
+LRESULT CSideBar::OnThemeChanged(CMessage&)
+{
+    Refresh();
+    return 0;
 }

@@ -1,13 +1,85 @@
-// The side bar: a task pane of collapsible groups of rows, attached to dialog control 1047.
+// The side bar: a task pane of collapsible groups of link and edit rows, attached to the
+// "WndDirectUI" control of the main window's templates.
 #pragma once
 
 #include "framework/wnd.h"
+#include "sidebar/side_bar_items.h"
+
+#include <memory>
+#include <string>
+#include <vector>
 
 constexpr const char* kSideBarClassName = "WndDirectUI";
+
+enum : int
+{
+    SIDEBAR_STYLE_CLASSIC = 3,
+    SIDEBAR_STYLE_XP = 4,
+};
+
+enum : int
+{
+    SIDEBAR_ITEM_LINK = 0,
+    SIDEBAR_ITEM_EDIT = 1,
+};
 
 class CSideBar : public CWnd
 {
 public:
     // The first side bar registers the window class, before any template that contains one.
     CSideBar();
+    ~CSideBar() override;
+
+    // Index of the new, open group.
+    int AddGroup(const std::string& strTitle);
+    // FALSE only when the group does not exist; an unknown kind adds nothing.
+    BOOL AddItem(int nGroup, const std::string& strText, UINT nID, int nKind);
+    // Does not repaint: the owner rebuilds the content right after.
+    void RemoveAllGroups();
+    CSideBarGroup* GetGroup(int nGroup) const;
+    int GetGroupCount() const { return static_cast<int>(m_groups.size()); }
+    // nOpen 1 opens, 0 collapses, anything else changes nothing; FALSE only for a missing group.
+    BOOL ExpandGroup(int nGroup, int nOpen);
+    BOOL IsGroupCollapsed(int nGroup) const;
+    // Empty for a missing group or identifier; with several rows of one identifier, the last.
+    std::string GetItemText(int nGroup, UINT nID) const;
+    // An edit row raises EN_CHANGE before this returns.
+    void SetItemText(int nGroup, UINT nID, const std::string& strText);
+    void SetItemColor(int nGroup, UINT nID, COLORREF crText);
+    void ResetItemColor(int nGroup, UINT nID);
+    void SetDrawStyle(int nStyle);
+    int GetDrawStyle() const { return m_nDrawStyle; }
+    void Refresh();
+
+    // Content y minus client y: 0 while no scroll bar is shown.
+    int GetScrollPosition() const;
+
+protected:
+    bool ProcessMessage(CMessage& msg, LRESULT& result) override;
+
+private:
+    LRESULT OnPaint(CMessage& msg);
+    LRESULT OnEraseBkgnd(CMessage& msg);
+    LRESULT OnSetCursor(CMessage& msg);
+    LRESULT OnMouseMove(CMessage& msg);
+    LRESULT OnLButtonDown(CMessage& msg);
+    LRESULT OnLButtonUp(CMessage& msg);
+    LRESULT OnVScroll(CMessage& msg);
+    LRESULT OnThemeChanged(CMessage& msg);
+
+    bool HasScrollBar() const;
+    int GetScrollLimit() const;
+    // The title bar or else the link row under a client point.
+    void HitTest(LPARAM lParam, CSideBarGroup*& pHitGroup, CSideBarItem*& pHitItem) const;
+    // Paints every group into dc, whose origin already maps content to client coordinates;
+    // returns the content height.
+    int DrawContent(HDC hDC, const RECT& rcArea);
+    void UpdateScrollBar(int nContentHeight);
+
+    static const TMessageEntry<CSideBar> s_messageMap[];
+    int m_nDrawStyle = SIDEBAR_STYLE_XP;
+    std::vector<std::unique_ptr<CSideBarGroup>> m_groups;
+    CSideBarGroup* m_pHotGroup = nullptr;
+    CSideBarItem* m_pHotItem = nullptr;
+    HCURSOR m_hHandCursor = nullptr;
 };

@@ -1,0 +1,127 @@
+// The side bar's groups and rows: heights, open state, hit testing and the edit rows' windows.
+#include "sidebar/side_bar_items.h"
+
+#include "sidebar/side_bar.h"
+#include "sidebar/theme_library.h"
+
+int GetSideBarTitleHeight(int nDrawStyle)
+{
+    int nHeight = ::GetSystemMetrics(SM_CYCAPTION);
+    if (nDrawStyle == SIDEBAR_STYLE_XP && g_themeLibrary.IsAppThemed())
+        nHeight = ::MulDiv(nHeight, 9, 8);
+    return nHeight;
+}
+
+int GetSideBarRowHeight()
+{
+    return ::MulDiv(::GetSystemMetrics(SM_CYMENU), 9, 8);
+}
+
+CSideBarItem::CSideBarItem(const std::string& strText, UINT nID) : m_strText(strText), m_nID(nID) {}
+
+void CSideBarItem::SetColor(COLORREF crText)
+{
+    m_crText = crText;
+    m_bCustomColor = TRUE;
+}
+
+CSideBarEditItem::CSideBarEditItem(const std::string& strText, UINT nID, CSideBar& owner)
+    : CSideBarItem(strText, nID), m_owner(owner)
+{
+    // No edit styles: without ES_AUTOHSCROLL the box takes no more text than its width shows.
+    m_edit.CreateEx(WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY, "EDIT", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                    owner.GetSafeHwnd(), nID);
+    SetText(strText);
+}
+
+void CSideBarEditItem::Draw(HDC, const RECT& rcRow, int, HTHEME)
+{
+    ::SetWindowPos(m_edit.GetSafeHwnd(), nullptr, rcRow.left, rcRow.top - m_owner.GetScrollPosition(),
+                   rcRow.right - rcRow.left, rcRow.bottom - rcRow.top - 2, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::ShowWindow(m_edit.GetSafeHwnd(), SW_SHOW);
+}
+
+std::string CSideBarEditItem::GetText() const
+{
+    HWND hEdit = m_edit.GetSafeHwnd();
+    std::string strText(static_cast<size_t>(::GetWindowTextLengthA(hEdit)) + 1, '\0');
+    strText.resize(
+        static_cast<size_t>(::GetWindowTextA(hEdit, strText.data(), static_cast<int>(strText.size()))));
+    return strText;
+}
+
+void CSideBarEditItem::SetText(const std::string& strText)
+{
+    ::SetWindowTextA(m_edit.GetSafeHwnd(), strText.c_str());
+}
+
+void CSideBarEditItem::HideItem()
+{
+    ::ShowWindow(m_edit.GetSafeHwnd(), SW_HIDE);
+}
+
+CSideBarGroup::CSideBarGroup(const std::string& strTitle, const int& nDrawStyle)
+    : m_strTitle(strTitle), m_nDrawStyle(nDrawStyle)
+{
+    RecalcHeight();
+}
+
+int CSideBarGroup::AddItem(std::unique_ptr<CSideBarItem> pItem)
+{
+    m_items.push_back(std::move(pItem));
+    RecalcHeight();
+    return GetItemCount() - 1;
+}
+
+void CSideBarGroup::RemoveAllItems()
+{
+    m_items.clear();
+    RecalcHeight();
+}
+
+void CSideBarGroup::RecalcHeight()
+{
+    m_nHeight = GetSideBarTitleHeight(m_nDrawStyle);
+    if (!m_bCollapsed)
+        m_nHeight += GetItemCount() * GetSideBarRowHeight();
+}
+
+BOOL CSideBarGroup::SetExpanded(BOOL bOpen)
+{
+    const BOOL bCollapsed = bOpen ? FALSE : TRUE;
+    if (bCollapsed == m_bCollapsed)
+        return FALSE;
+    m_bCollapsed = bCollapsed;
+    RecalcHeight();
+    return TRUE;
+}
+
+void CSideBarGroup::ToggleExpanded()
+{
+    m_bCollapsed = m_bCollapsed ? FALSE : TRUE;
+    RecalcHeight();
+}
+
+BOOL CSideBarGroup::HitTestTitle(POINT pt) const
+{
+    return ::PtInRect(&m_rcTitleHit, pt);
+}
+
+CSideBarItem* CSideBarGroup::HitTestItem(POINT pt) const
+{
+    if (m_bCollapsed)
+        return nullptr;
+    for (const std::unique_ptr<CSideBarItem>& pItem : m_items)
+    {
+        if (::PtInRect(&pItem->GetHitRect(), pt))
+            return pItem.get();
+    }
+    return nullptr;
+}
+
+CSideBarItem* CSideBarGroup::GetItem(int nIndex) const
+{
+    if (nIndex < 0 || nIndex >= GetItemCount())
+        return nullptr;
+    return m_items[static_cast<size_t>(nIndex)].get();
+}

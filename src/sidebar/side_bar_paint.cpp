@@ -1,0 +1,128 @@
+// Side bar painting: the whole window off screen in one copy, background and group stacking.
+#include "sidebar/side_bar.h"
+#include "sidebar/side_bar_paint.h"
+#include "sidebar/theme_library.h"
+
+#include "framework/scopes.h"
+
+#include <vsstyle.h>
+
+namespace
+{
+constexpr int kMargin = 10;
+constexpr double kBackgroundFraction = 0.4;
+} // namespace
+
+COLORREF LightenColor(COLORREF crColor, double dFraction)
+{
+    if (!(dFraction > 0.0 && dFraction <= 1.0))
+        return crColor;
+    auto lighten = [dFraction](BYTE x) { return static_cast<BYTE>(x + (255 - x) * dFraction); };
+    return RGB(lighten(GetRValue(crColor)), lighten(GetGValue(crColor)), lighten(GetBValue(crColor)));
+}
+
+CFontHandle CreateSideBarBoldFont()
+{
+    LOGFONTA lf{};
+    ::GetObjectA(::GetStockObject(ANSI_VAR_FONT), sizeof(lf), &lf);
+    lf.lfWeight = FW_BOLD;
+    return CFontHandle(::CreateFontIndirectA(&lf));
+}
+
+void DrawChevron(HDC hDC, const RECT& rcBox, BOOL bCollapsed)
+{
+    const int cx = (rcBox.left + rcBox.right) / 2;
+    const int cy = (rcBox.top + rcBox.bottom) / 2;
+    const int d = bCollapsed ? -4 : 4;
+    const int e = bCollapsed ? 3 : -3;
+    for (int y : {cy, cy + e})
+    {
+        for (int dx : {-4, 4})
+        {
+            ::MoveToEx(hDC, cx, y, nullptr);
+            ::LineTo(hDC, cx + dx, y + d);
+        }
+    }
+}
+
+void FillSolidRect(HDC hDC, const RECT& rc, COLORREF crFill)
+{
+    CBrushHandle brush(::CreateSolidBrush(crFill));
+    ::FillRect(hDC, &rc, brush.get());
+}
+
+std::optional<std::wstring> ToThemeText(const std::string& strText)
+{
+    const int nLength = ::MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, strText.c_str(), -1, nullptr, 0);
+    if (nLength <= 0)
+        return std::nullopt;
+    std::wstring strWide(static_cast<size_t>(nLength), L'\0');
+    if (::MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, strText.c_str(), -1, strWide.data(), nLength) !=
+        nLength)
+        return std::nullopt;
+    strWide.resize(static_cast<size_t>(nLength - 1));
+    return strWide;
+}
+
+LRESULT CSideBar::OnPaint(CMessage&)
+{
+    CPaintDC dc(m_hWnd);
+    RECT rcWindow{};
+    ::GetWindowRect(m_hWnd, &rcWindow);
+    // Content coordinates from the top of the content to the bottom of what shows.
+    RECT rcArea{0, 0, rcWindow.right - rcWindow.left, rcWindow.bottom - rcWindow.top};
+    const int nPos = GetScrollPosition();
+    if (HasScrollBar())
+        rcArea.right -= ::GetSystemMetrics(SM_CXHTHUMB);
+    rcArea.bottom += nPos;
+
+    CMemoryDCHandle memDC(::CreateCompatibleDC(dc.get()));
+    CBitmapHandle bitmap(::CreateCompatibleBitmap(dc.get(), rcArea.right, rcArea.bottom));
+    if (!memDC || !bitmap)
+        return 0;
+    CSelectObject selectBitmap(memDC.get(), bitmap.get());
+    FillSolidRect(memDC.get(), rcArea, ::GetBkColor(dc.get()));
+
+    const int nSaved = ::SaveDC(memDC.get());
+    // Content y = nPos lands on client y = 0 when the image is copied.
+    ::SetWindowOrgEx(dc.get(), 0, nPos, nullptr);
+    const int nContentHeight = DrawContent(memDC.get(), rcArea);
+    ::RestoreDC(memDC.get(), nSaved);
+
+    UpdateScrollBar(nContentHeight);
+    ::BitBlt(dc.get(), 0, 0, rcArea.right, rcArea.bottom, memDC.get(), 0, 0, SRCCOPY);
+    return 0;
+}
+
+int CSideBar::DrawContent(HDC hDC, const RECT& rcArea)
+{
+    HTHEME hTheme = nullptr;
+    if (m_nDrawStyle == SIDEBAR_STYLE_CLASSIC)
+    {
+        FillSolidRect(hDC, rcArea, ::GetSysColor(COLOR_WINDOW));
+    }
+    else if (g_themeLibrary.IsAppThemed())
+    {
+        // Without the theme's data the background keeps the paint context's colour and the
+        // groups, given no theme, draw their own look.
+        hTheme = g_themeLibrary.OpenThemeData(m_hWnd, L"EXPLORERBAR");
+        if (hTheme != nullptr)
+            g_themeLibrary.DrawThemeBackground(hTheme, hDC, EBP_HEADERBACKGROUND, 0, &rcArea, nullptr);
+    }
+    else
+    {
+        FillSolidRect(hDC, rcArea, LightenColor(::GetSysColor(COLOR_HIGHLIGHT), kBackgroundFraction));
+    }
+
+    int nBottom = 0;
+    int nTop = kMargin;
+    for (const std::unique_ptr<CSideBarGroup>& pGroup : m_groups)
+    {
+        nBottom = nTop + pGroup->GetHeight();
+        pGroup->Draw(hDC, RECT{kMargin, nTop, rcArea.right - kMargin, nBottom}, hTheme);
+        nTop = nBottom + kMargin;
+    }
+    if (hTheme != nullptr)
+        g_themeLibrary.CloseThemeData(hTheme);
+    return nBottom + kMargin;
+}
