@@ -2,7 +2,7 @@
 #pragma once
 
 #include "framework/dialog.h"
-#include "sidebar/side_bar.h"
+#include "mainwnd/main_side_bar.h"
 
 class CMainDlg : public CDialog
 {
@@ -12,5 +12,8 @@ public:
 protected:
     BOOL OnInitDialog() override;
 
-    CSideBar m_sideBar;
+    // The side bar's three groups and their rows, built anew.
+    void BuildSideBar();
+
+    CMainSideBar m_sideBar;
 };

@@ -22,6 +22,26 @@
 #define IDC_TEMPCO 1015
 #define IDC_SIDEBAR 1047
 
+// Side bar rows: the calculator's fields, and the commands that links post.
+#define IDC_CALC_R 6565
+#define IDC_CALC_U 6566
+#define IDC_CALC_I 6567
+#define IDC_CALC_P 6568
+#define ID_TOPMOST 137
+#define ID_RINGS_4 138
+#define ID_RINGS_5 139
+#define ID_RINGS_6 140
+#define ID_SERIES_E3 1017
+#define ID_SERIES_E192 1023
+#define ID_COPY_MENU 5000
+#define ID_SUPPORT_MENU 5001
+#define ID_PRINT_MENU 5002
+#define ID_QUIT 5003
+#define ID_CALC_R 6569
+#define ID_CALC_U 6570
+#define ID_CALC_I 6571
+#define ID_CALC_P 6572
+
 // String table.
 #define IDS_LANGUAGE_NAME 2
 #define IDS_BITMAP_FILTER 133

@@ -1,0 +1,17 @@
+// The main window's side bar: the task pane with the calculator's four fields, whose changes
+// belong to the main window's calculator.
+#pragma once
+
+#include "sidebar/side_bar.h"
+
+class CMainSideBar : public CSideBar
+{
+protected:
+    bool ProcessMessage(CMessage& msg, LRESULT& result) override;
+
+private:
+    LRESULT OnCalcEditR(CMessage& msg);
+    LRESULT OnCalcEditUIP(CMessage& msg);
+
+    static const TMessageEntry<CMainSideBar> s_messageMap[];
+};
