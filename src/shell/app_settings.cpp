@@ -13,7 +13,7 @@ constexpr const char* kGeneral = "Générale";
 constexpr const char* kInterface = "Interface";
 constexpr const char* kLastState = "Dernier état";
 
-constexpr BOOL kDefaultUseSeries[kSeriesCount] = {FALSE, TRUE, TRUE, TRUE, FALSE, FALSE, FALSE};
+constexpr BOOL kDefaultUseSeries[kUseSeriesCount] = {FALSE, TRUE, TRUE, TRUE, FALSE, FALSE, FALSE};
 constexpr int kLastRingMode = 2;
 
 // "Bande 1", "Utiliser série n°0": the numbered names of array fields.
@@ -32,7 +32,7 @@ void CAppSettings::Exchange()
 {
     ExchangeInt(kGeneral, "Premier demarrage", m_bFirstRun);
     ExchangeInt(kGeneral, "Nombre bandes", m_nRingMode);
-    for (int i = 0; i < kSeriesCount; ++i)
+    for (int i = 0; i < kUseSeriesCount; ++i)
         ExchangeInt(kGeneral, NumberedName("Utiliser série n°", i).c_str(), m_bUseSeries[i]);
     ExchangeInt(kInterface, "Utiliser dégradé", m_bGradient);
     ExchangeInt(kInterface, "Premier plan", m_bTopmost);
@@ -44,9 +44,9 @@ void CAppSettings::Exchange()
     ExchangeInt(kInterface, "Transparence", m_nTransparency);
     ExchangeInt(kLastState, "PosX", m_nPosX);
     ExchangeInt(kLastState, "PosY", m_nPosY);
-    for (int i = 0; i < kRingCount; ++i)
+    for (int i = 0; i < kRingPosCount; ++i)
         ExchangeInt(kLastState, NumberedName("Bande ", i + 1).c_str(), m_nRingPos[i]);
-    for (int i = 0; i < kSideBarGroupCount; ++i)
+    for (int i = 0; i < kGroupOpenCount; ++i)
         ExchangeInt(kLastState, NumberedName("Groupe ", i + 1).c_str(), m_bGroupOpen[i]);
 }
 
@@ -54,7 +54,7 @@ void CAppSettings::SetDefaults()
 {
     m_bFirstRun = TRUE;
     m_nRingMode = kLastRingMode;
-    for (int i = 0; i < kSeriesCount; ++i)
+    for (int i = 0; i < kUseSeriesCount; ++i)
         m_bUseSeries[i] = kDefaultUseSeries[i];
     m_bGradient = TRUE;
     m_bTopmost = FALSE;

@@ -14,16 +14,16 @@ constexpr const char* kAppRegistryRoot = "Software\\Apps QZN\\Vantrel\\Version 2
 constexpr int kStyleVisualStyles = 0;
 constexpr int kStyleClassic = 1;
 
-// "Sens affichage".
-constexpr int kOrientationVertical = 0;
+// "Sens affichage": any other value lays the resistor vertically.
 constexpr int kOrientationHorizontal = 1;
 
 // "PosX" and "PosY" of a window whose position was never stored.
 constexpr int kNoStoredPosition = -6500;
 
-constexpr int kSeriesCount = 7;
-constexpr int kRingCount = 6;
-constexpr int kSideBarGroupCount = 3;
+// Sizes of the array fields.
+constexpr int kUseSeriesCount = 7;
+constexpr int kRingPosCount = 6;
+constexpr int kGroupOpenCount = 3;
 
 class CAppSettings : public CRegistrySettings
 {
@@ -41,7 +41,7 @@ public:
     // 0, 1, 2: 4, 5 or 6 rings.
     int m_nRingMode;
     // E3, E6, E12, E24, E48, E96, E192.
-    BOOL m_bUseSeries[kSeriesCount];
+    BOOL m_bUseSeries[kUseSeriesCount];
     BOOL m_bGradient;
     BOOL m_bTopmost;
     BOOL m_bShowSideBar;
@@ -55,8 +55,8 @@ public:
     int m_nTransparency;
     int m_nPosX;
     int m_nPosY;
-    int m_nRingPos[kRingCount];
-    BOOL m_bGroupOpen[kSideBarGroupCount];
+    int m_nRingPos[kRingPosCount];
+    BOOL m_bGroupOpen[kGroupOpenCount];
 };
 
 // The visual-styles look where the system is recent enough to have it and it is in force, the

@@ -10,7 +10,8 @@
 class CRegistryKey
 {
 public:
-    // Both with full access rights; on failure the key is closed and false returned.
+    // Open and Create ask for full access rights. Each returns false, with the key closed, when
+    // the key cannot be had.
     bool Open(HKEY hHive, const std::string& strPath);
     // Creates a missing key (non-volatile), opens an existing one.
     bool Create(HKEY hHive, const std::string& strPath);

@@ -199,7 +199,7 @@ TEST_F(AppSettingsTest, SaveThenLoadGivesBackEveryField)
     CAppSettings saved;
     saved.m_bFirstRun = FALSE;
     saved.m_nRingMode = 0;
-    for (int i = 0; i < kSeriesCount; ++i)
+    for (int i = 0; i < kUseSeriesCount; ++i)
         saved.m_bUseSeries[i] = i % 2 == 0;
     saved.m_bGradient = FALSE;
     saved.m_bTopmost = TRUE;
@@ -211,7 +211,7 @@ TEST_F(AppSettingsTest, SaveThenLoadGivesBackEveryField)
     saved.m_nTransparency = 37;
     saved.m_nPosX = -6499;
     saved.m_nPosY = 2147483647;
-    for (int i = 0; i < kRingCount; ++i)
+    for (int i = 0; i < kRingPosCount; ++i)
         saved.m_nRingPos[i] = i + 3;
     saved.m_bGroupOpen[0] = FALSE;
     saved.m_bGroupOpen[2] = FALSE;
