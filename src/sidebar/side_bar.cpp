@@ -26,6 +26,16 @@ void RegisterSideBarClass()
                                 "the side bar's window class cannot be registered");
 }
 
+// Groups and items alike: the mark passes from the old holder to the new one.
+template <class T> void MoveHotMark(T*& pHot, T* pHit)
+{
+    if (pHot != nullptr)
+        pHot->SetHot(FALSE);
+    pHot = pHit;
+    if (pHot != nullptr)
+        pHot->SetHot(TRUE);
+}
+
 POINT PointFromLParam(LPARAM lParam)
 {
     return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -207,7 +217,10 @@ LRESULT CSideBar::OnEraseBkgnd(CMessage&)
 
 LRESULT CSideBar::OnSetCursor(CMessage& msg)
 {
-    if (LOWORD(msg.lParam) == HTCLIENT && (m_pHotGroup != nullptr || m_pHotItem != nullptr))
+    // An edit row asks its parent first; the link last hot (the side bar sees no moves over
+    // the edit) must not put the hand over the edit's own cursor.
+    const bool bOverSideBar = reinterpret_cast<HWND>(msg.wParam) == m_hWnd;
+    if (bOverSideBar && LOWORD(msg.lParam) == HTCLIENT && (m_pHotGroup != nullptr || m_pHotItem != nullptr))
     {
         ::SetCursor(m_hHandCursor);
         return TRUE;
@@ -242,20 +255,12 @@ LRESULT CSideBar::OnMouseMove(CMessage& msg)
     // A change of hot group takes this whole move; the hot item follows at the next one.
     if (pHitGroup != m_pHotGroup)
     {
-        if (m_pHotGroup != nullptr)
-            m_pHotGroup->SetHot(FALSE);
-        m_pHotGroup = pHitGroup;
-        if (m_pHotGroup != nullptr)
-            m_pHotGroup->SetHot(TRUE);
+        MoveHotMark(m_pHotGroup, pHitGroup);
         Refresh();
     }
     else if (pHitItem != m_pHotItem)
     {
-        if (m_pHotItem != nullptr)
-            m_pHotItem->SetHot(FALSE);
-        m_pHotItem = pHitItem;
-        if (m_pHotItem != nullptr)
-            m_pHotItem->SetHot(TRUE);
+        MoveHotMark(m_pHotItem, pHitItem);
         Refresh();
     }
     return 0;

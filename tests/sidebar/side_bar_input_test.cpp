@@ -95,6 +95,17 @@ TEST_F(SideBarInputTest, CursorIsTheHandOverHotThingsOnly)
     EXPECT_EQ(CursorOverClient(), HandCursor());
 }
 
+// The pointer goes from a link straight into an edit row: the side bar sees no move there, and
+// the edit's own cursor must win.
+TEST_F(SideBarInputTest, EditRowKeepsItsCursorWhileALinkIsStillHot)
+{
+    MouseMove(LinkOf(0, 1));
+    MouseMove(LinkOf(0, 1));
+    HWND hEdit = static_cast<CSideBarEditItem&>(Item(0, 2)).GetEditWindow();
+    ::SendMessageA(hEdit, WM_SETCURSOR, reinterpret_cast<WPARAM>(hEdit), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(::GetCursor(), ::LoadCursorA(nullptr, IDC_IBEAM));
+}
+
 TEST_F(SideBarInputTest, ScrollBarAppearsOnlyWhenContentIsTallerThanTheWindow)
 {
     const int nContent =
