@@ -6,6 +6,8 @@
 #include "sidebar/side_bar_paint.h"
 #include "sidebar/theme_library.h"
 
+#include <utility>
+
 namespace
 {
 struct LightenCase
@@ -80,29 +82,6 @@ protected:
                 nCount += Pixel(x, y) == crColor ? 1 : 0;
         return nCount;
     }
-
-    void MakeHot(int nGroup, int nIndex)
-    {
-        const POINT pt = ClientCentre(Item(nGroup, nIndex).GetHitRect());
-        MouseMove(pt);
-        MouseMove(pt);
-        ASSERT_TRUE(Item(nGroup, nIndex).IsHot());
-        Paint();
-    }
-
-    // Idle, the text shows the lightened colour only; hot, the full one and an underline.
-    void ExpectLinkColours(int nIndex, COLORREF crHot)
-    {
-        const COLORREF crIdle = LightenColor(crHot, 0.15);
-        const RECT rcHit = Item(0, nIndex).GetHitRect();
-        EXPECT_GT(CountPixels(rcHit, crIdle), 0);
-        EXPECT_EQ(CountPixels(rcHit, crHot), 0);
-        MakeHot(0, nIndex);
-        EXPECT_GT(CountPixels(rcHit, crHot), 0);
-        EXPECT_EQ(CountPixels(rcHit, crIdle), 0);
-        const RECT rcLine{rcHit.left, rcHit.bottom, rcHit.right, rcHit.bottom + 1};
-        EXPECT_EQ(CountPixels(rcLine, Colours().underline), rcHit.right - rcHit.left);
-    }
 };
 
 TEST_P(SideBarPaintTest, BackgroundTitleBandAndBody)
@@ -118,16 +97,29 @@ TEST_P(SideBarPaintTest, BackgroundTitleBandAndBody)
     EXPECT_EQ(Pixel(kBarWidth - 11, nBodyY), colours.frame);
 }
 
-TEST_P(SideBarPaintTest, LinksInTheHighlightColour)
-{
-    ExpectLinkColours(0, ::GetSysColor(COLOR_HIGHLIGHT));
-}
-
-TEST_P(SideBarPaintTest, MarkedLinkInItsOwnColour)
+// Idle, a link shows the lightened colour only; hot, the full one and an underline. A marked
+// link takes its own colour in place of the highlight.
+TEST_P(SideBarPaintTest, LinksLightenedWhileIdleAndUnderlinedWhileHot)
 {
     m_sideBar.SetItemColor(0, kSecondLink, RGB(200, 30, 30));
     Paint();
-    ExpectLinkColours(1, RGB(200, 30, 30));
+    const std::pair<int, COLORREF> links[] = {{0, ::GetSysColor(COLOR_HIGHLIGHT)}, {1, RGB(200, 30, 30)}};
+    for (auto [nIndex, crHot] : links)
+    {
+        SCOPED_TRACE(nIndex);
+        const COLORREF crIdle = LightenColor(crHot, 0.15);
+        const RECT rcHit = Item(0, nIndex).GetHitRect();
+        EXPECT_GT(CountPixels(rcHit, crIdle), 0);
+        EXPECT_EQ(CountPixels(rcHit, crHot), 0);
+        Mouse(WM_MOUSEMOVE, ClientCentre(rcHit));
+        Mouse(WM_MOUSEMOVE, ClientCentre(rcHit));
+        ASSERT_TRUE(Item(0, nIndex).IsHot());
+        Paint();
+        EXPECT_GT(CountPixels(rcHit, crHot), 0);
+        EXPECT_EQ(CountPixels(rcHit, crIdle), 0);
+        const RECT rcLine{rcHit.left, rcHit.bottom, rcHit.right, rcHit.bottom + 1};
+        EXPECT_EQ(CountPixels(rcLine, Colours().underline), rcHit.right - rcHit.left);
+    }
 }
 
 TEST_P(SideBarPaintTest, CollapsedGroupKeepsOneLineUnderItsTitle)
