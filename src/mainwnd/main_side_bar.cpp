@@ -15,7 +15,7 @@ bool CMainSideBar::ProcessMessage(CMessage& msg, LRESULT& result)
     return DispatchTable(this, s_messageMap, msg, result) || CSideBar::ProcessMessage(msg, result);
 }
 
-// The calculator is not wired yet: typing into the fields changes nothing else.
+// Nothing reads the fields yet: their changes are taken here and go no further.
 LRESULT CMainSideBar::OnCalcEditR(CMessage&)
 {
     return 0;
