@@ -6,7 +6,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib/wine.sh"
 
-prefix=$1
+prefix=$(realpath -m "$1")
 unattended=${2:-}
 stamp="$prefix/.vantrel-ready"
 [ -f "$stamp" ] && exit 0

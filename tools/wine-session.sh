@@ -11,7 +11,7 @@ if [ -z "${VANTREL_IN_XVFB:-}" ]; then
 fi
 
 . "$here/lib/wine.sh"
-prefix=$1
+prefix=$(realpath -m "$1")
 shift
 # Booting outside the display would leave dialogs uncreatable, so the prefix is made in here.
 "$here/wine-prefix.sh" "$prefix" --unattended

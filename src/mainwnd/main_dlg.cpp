@@ -6,9 +6,6 @@
 
 namespace
 {
-// Until "Style affichage" reaches the main window, the side bar shows its visual-styles look.
-constexpr int kSideBarStyle = SIDEBAR_STYLE_XP;
-
 enum : int
 {
     kGroupStandard = 0,
@@ -63,19 +60,32 @@ BOOL CMainDlg::OnInitDialog()
     ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
     m_sideBar.SubclassDlgItem(IDC_SIDEBAR, m_hWnd);
     BuildSideBar();
-    m_sideBar.SetDrawStyle(kSideBarStyle);
+    m_sideBar.SetDrawStyle(m_sideBarContent.nStyle);
     return TRUE;
 }
 
 void CMainDlg::BuildSideBar()
 {
+    const CSideBarContent& content = m_sideBarContent;
     m_sideBar.RemoveAllGroups();
     m_sideBar.AddGroup(LoadResourceString(IDS_GROUP_STANDARD));
-    // The standard-value texts are written by the update cycle.
-    for (UINT id = ID_SERIES_E3; id <= ID_SERIES_E192; ++id)
-        m_sideBar.AddItem(kGroupStandard, std::string(), id, SIDEBAR_ITEM_LINK);
+    m_sideBar.ExpandGroup(kGroupStandard, content.bGroupOpen[kGroupStandard]);
+    // Only the series offered get a row; their texts are written by the update cycle.
+    for (UINT i = 0; i < content.bUseSeries.size(); ++i)
+    {
+        if (content.bUseSeries[i])
+            m_sideBar.AddItem(kGroupStandard, std::string(), ID_SERIES_E3 + i, SIDEBAR_ITEM_LINK);
+    }
     m_sideBar.AddGroup(LoadResourceString(IDS_GROUP_TASKS));
-    AddRows(m_sideBar, kGroupTasks, kTaskRows);
+    m_sideBar.ExpandGroup(kGroupTasks, content.bGroupOpen[kGroupTasks]);
+    for (SideBarRow row : kTaskRows)
+    {
+        // The topmost task names what a click will do.
+        if (row.id == ID_TOPMOST && content.bTopmost)
+            row.textId = IDS_TASK_TOPMOST_OFF;
+        m_sideBar.AddItem(kGroupTasks, LoadResourceString(row.textId), row.id, row.kind);
+    }
     m_sideBar.AddGroup(LoadResourceString(IDS_GROUP_CALCS));
+    m_sideBar.ExpandGroup(kGroupCalcs, content.bGroupOpen[kGroupCalcs]);
     AddRows(m_sideBar, kGroupCalcs, kCalcRows);
 }

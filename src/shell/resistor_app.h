@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/winapp.h"
+#include "mainwnd/main_dlg.h"
 #include "shell/app_settings.h"
 
 class CResistorApp : public CWinApp
@@ -19,3 +20,6 @@ private:
     CAppSettings m_settings;
     UINT m_nCurrentLayout = 0;
 };
+
+// The side bar's content and look as the settings ask for them.
+CSideBarContent MakeSideBarContent(const CAppSettings& settings);

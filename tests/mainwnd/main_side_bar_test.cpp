@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "window_test.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,7 @@ struct ExpectedGroup
 };
 
 const ExpectedGroup kGroups[] = {
-    {"Valeurs normalisées",
-     {{1017, ""}, {1018, ""}, {1019, ""}, {1020, ""}, {1021, ""}, {1022, ""}, {1023, ""}}},
+    {"Valeurs normalisées", {{1018, ""}, {1019, ""}, {1020, ""}}},
     {"Tâches spécifiques",
      {{138, "Utiliser 4 anneaux"},
       {139, "Utiliser 5 anneaux"},
@@ -48,6 +48,7 @@ class MainSideBarTest : public CWindowTest, public ::testing::WithParamInterface
 {
 };
 
+// With the default settings: E6, E12 and E24 offered, every group open, not topmost.
 TEST_P(MainSideBarTest, ShowsTheThreeGroupsOpenWithTheirRows)
 {
     CMainDlg dlg(GetParam());
@@ -82,4 +83,62 @@ TEST_P(MainSideBarTest, ShowsTheThreeGroupsOpenWithTheirRows)
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, MainSideBarTest, ::testing::Values(IDD_MAIN_VERTICAL, IDD_MAIN_HORIZONTAL));
+
+struct ContentCase
+{
+    const char* name;
+    CSideBarContent content;
+    std::vector<UINT> seriesRows;
+    std::array<bool, 3> collapsed;
+    const char* topmostText;
+    int style;
+};
+
+const ContentCase kContents[] = {
+    {"AllSeries",
+     {{true, true, true, true, true, true, true}, {true, true, true}, false, SIDEBAR_STYLE_XP},
+     {1017, 1018, 1019, 1020, 1021, 1022, 1023},
+     {false, false, false},
+     "Afficher au premier plan",
+     SIDEBAR_STYLE_XP},
+    {"NoSeriesCollapsedCalcs",
+     {{false, false, false, false, false, false, false}, {true, true, false}, false, SIDEBAR_STYLE_CLASSIC},
+     {},
+     {false, false, true},
+     "Afficher au premier plan",
+     SIDEBAR_STYLE_CLASSIC},
+    {"TopmostSeriesE192Only",
+     {{false, false, false, false, false, false, true}, {false, true, true}, true, SIDEBAR_STYLE_XP},
+     {1023},
+     {true, false, false},
+     "Enlever du premier plan",
+     SIDEBAR_STYLE_XP},
+};
+
+class SideBarContentTest : public CWindowTest, public ::testing::WithParamInterface<ContentCase>
+{
+};
+
+TEST_P(SideBarContentTest, FollowsTheSettingsHandedOver)
+{
+    const ContentCase& c = GetParam();
+    CMainDlg dlg(IDD_MAIN_HORIZONTAL);
+    dlg.SetSideBarContent(c.content);
+    ASSERT_TRUE(dlg.Create());
+    auto* pSideBar = dynamic_cast<CSideBar*>(CWnd::FromHandle(dlg.GetDlgItem(IDC_SIDEBAR)));
+    ASSERT_NE(pSideBar, nullptr);
+    EXPECT_EQ(pSideBar->GetDrawStyle(), c.style);
+    ASSERT_EQ(pSideBar->GetGroupCount(), 3);
+    const CSideBarGroup& series = *pSideBar->GetGroup(0);
+    std::vector<UINT> ids;
+    for (int i = 0; i < series.GetItemCount(); ++i)
+        ids.push_back(series.GetItem(i)->GetID());
+    EXPECT_EQ(ids, c.seriesRows);
+    for (int g = 0; g < 3; ++g)
+        EXPECT_EQ(pSideBar->GetGroup(g)->IsCollapsed(), c.collapsed[static_cast<size_t>(g)]) << g;
+    EXPECT_EQ(pSideBar->GetItemText(1, 137), c.topmostText);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, SideBarContentTest, ::testing::ValuesIn(kContents),
+                         [](const ::testing::TestParamInfo<ContentCase>& param) { return param.param.name; });
 } // namespace
