@@ -81,6 +81,12 @@ struct CIconTraits
     using Type = HICON;
     static void Close(HICON h) { ::DestroyIcon(h); }
 };
+// FindFirstFile's handle; its failure value must be turned into null before it is owned.
+struct CFindTraits
+{
+    using Type = HANDLE;
+    static void Close(HANDLE h) { ::FindClose(h); }
+};
 struct CAccelTraits
 {
     using Type = HACCEL;
@@ -99,3 +105,4 @@ using CMenuHandle = CHandle<CMenuTraits>;
 using CGlobalHandle = CHandle<CGlobalTraits>;
 using CIconHandle = CHandle<CIconTraits>;
 using CAccelHandle = CHandle<CAccelTraits>;
+using CFindHandle = CHandle<CFindTraits>;
