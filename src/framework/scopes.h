@@ -69,6 +69,26 @@ private:
     HGDIOBJ m_hOld;
 };
 
+// SetTextColor and SetBkColor, both restored: the colours that monochrome blits and text take.
+class CDCColors : CScope
+{
+public:
+    CDCColors(HDC hDC, COLORREF crText, COLORREF crBk)
+        : m_hDC(hDC), m_crOldText(::SetTextColor(hDC, crText)), m_crOldBk(::SetBkColor(hDC, crBk))
+    {
+    }
+    ~CDCColors()
+    {
+        ::SetBkColor(m_hDC, m_crOldBk);
+        ::SetTextColor(m_hDC, m_crOldText);
+    }
+
+private:
+    HDC m_hDC;
+    COLORREF m_crOldText;
+    COLORREF m_crOldBk;
+};
+
 // GlobalLock/GlobalUnlock; get() is null when the lock failed.
 class CGlobalLock : CScope
 {

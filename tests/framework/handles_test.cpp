@@ -62,6 +62,21 @@ TEST(HandlesTest, SelectionIsUndoneAtScopeEnd)
     EXPECT_EQ(::GetCurrentObject(dc.get(), OBJ_BRUSH), before);
 }
 
+TEST(HandlesTest, ColoursAreSetForTheScopeAndRestored)
+{
+    CMemoryDCHandle dc(::CreateCompatibleDC(nullptr));
+    ASSERT_TRUE(dc);
+    ::SetTextColor(dc.get(), RGB(1, 2, 3));
+    ::SetBkColor(dc.get(), RGB(4, 5, 6));
+    {
+        CDCColors colors(dc.get(), RGB(255, 255, 255), RGB(0, 0, 0));
+        EXPECT_EQ(::GetTextColor(dc.get()), RGB(255, 255, 255));
+        EXPECT_EQ(::GetBkColor(dc.get()), RGB(0, 0, 0));
+    }
+    EXPECT_EQ(::GetTextColor(dc.get()), RGB(1, 2, 3));
+    EXPECT_EQ(::GetBkColor(dc.get()), RGB(4, 5, 6));
+}
+
 TEST(HandlesTest, GlobalLockGivesMemoryAndUnlocks)
 {
     CGlobalHandle mem(::GlobalAlloc(GMEM_MOVEABLE, 16));
