@@ -1,11 +1,14 @@
 #!/usr/bin/python3
-"""Draws the program's artwork at build time: the application icon and the hand cursor.
+"""Draws the program's artwork at build time: the application icon, the hand cursor and the
+bitmaps of the resistor picture.
 
-Usage: make_artwork.py OUTDIR   (writes OUTDIR/vantrel.ico and OUTDIR/hand.cur)
+Usage: make_artwork.py OUTDIR   (writes OUTDIR/vantrel.ico, OUTDIR/hand.cur and the .bmp files)
 """
 import os
 import struct
 import sys
+
+import resistor_art
 
 # Ring colours of a 4.7 kOhm, 5 % resistor: yellow, violet, red, gold.
 RINGS = [(230, 200, 0), (140, 40, 170), (200, 20, 20), (200, 160, 40)]
@@ -110,6 +113,7 @@ def main(outdir):
     write_icon_file(os.path.join(outdir, "vantrel.ico"), 1,
                     [(32, icon_image(32), 32), (16, icon_image(16), 32)])
     write_icon_file(os.path.join(outdir, "hand.cur"), 2, [(32, cursor_image(), 1)], hotspot=(6, 0))
+    resistor_art.write_all(outdir)
 
 
 if __name__ == "__main__":

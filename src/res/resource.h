@@ -9,6 +9,20 @@
 #define IDR_MAINFRAME 128
 #define IDC_HAND_LINK 32649
 
+// The resistor picture: background, body and colour scales (upright for the lying resistor,
+// lying for the upright one).
+#define IDB_SCALE_TOLERANCE_UPRIGHT 188
+#define IDB_BACKGROUND 199
+#define IDB_BODY_UPRIGHT 200
+#define IDB_SCALE_DIGIT_LYING 201
+#define IDB_SCALE_MULTIPLIER_LYING 202
+#define IDB_SCALE_TEMPCO_LYING 203
+#define IDB_SCALE_TOLERANCE_LYING 204
+#define IDB_BODY_LYING 205
+#define IDB_SCALE_TEMPCO_UPRIGHT 206
+#define IDB_SCALE_DIGIT_UPRIGHT 207
+#define IDB_SCALE_MULTIPLIER_UPRIGHT 208
+
 // Main window controls.
 #define IDC_BANDE1 1000
 #define IDC_BANDE2 1001
