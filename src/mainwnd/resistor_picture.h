@@ -1,0 +1,34 @@
+// The resistor picture of the main window: background, body, colour scales and the coloured
+// rings, in the window's client coordinates, lying under vertical selectors or standing upright
+// beside horizontal ones.
+#pragma once
+
+#include "model/resistor_state.h"
+
+#include <windows.h>
+
+#include <string>
+
+// "Image fond" naming the picture built into the program.
+constexpr const char* kDefaultBackground = "Défaut";
+
+// What a paint of the picture reads besides the rings.
+struct CPictureSettings
+{
+    bool bHorizontal = false;
+    bool bGradient = true;
+    // Empty: no picture; kDefaultBackground; or the path of a bitmap file.
+    std::string strBackground;
+};
+
+// Ring nBande (0 to 5) as Rectangle takes it: with the null pen it fills one column and one row
+// less than the right and bottom coordinates say.
+RECT RingRect(int nBande, bool bHorizontal);
+
+// Paints ring nBande of the state. A ring that the ring count leaves out, or a position with no
+// colour, leaves the area as it was.
+void DrawRing(HDC hDC, int nBande, const ResistorState& state, bool bHorizontal, bool bGradient);
+
+// The whole picture over the client rectangle, rings included.
+void DrawResistorPicture(HDC hDC, const RECT& rcClient, const ResistorState& state,
+                         const CPictureSettings& settings);

@@ -1,0 +1,31 @@
+// Transparent bitmaps by a mask: the picture is XORed in, the mask clears its opaque part, and
+// a second XOR leaves the picture there and the target untouched elsewhere.
+#include "mainwnd/transparent_bitmap.h"
+
+#include "framework/handles.h"
+#include "framework/scopes.h"
+
+void DrawTransparentBitmap(HDC hDC, int x, int y, UINT nIDBitmap, COLORREF crTransparent)
+{
+    CBitmapHandle picture(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIDBitmap)));
+    BITMAP bm{};
+    if (!picture || ::GetObjectA(picture.get(), sizeof(bm), &bm) == 0)
+        return;
+    CMemoryDCHandle pictureDC(::CreateCompatibleDC(hDC));
+    CMemoryDCHandle maskDC(::CreateCompatibleDC(hDC));
+    CBitmapHandle mask(::CreateBitmap(bm.bmWidth, bm.bmHeight, 1, 1, nullptr));
+    if (!pictureDC || !maskDC || !mask)
+        return;
+    CSelectObject selectPicture(pictureDC.get(), picture.get());
+    CSelectObject selectMask(maskDC.get(), mask.get());
+
+    // Colour to monochrome: pixels of the source's background colour become 1, all others 0.
+    ::SetBkColor(pictureDC.get(), crTransparent);
+    ::BitBlt(maskDC.get(), 0, 0, bm.bmWidth, bm.bmHeight, pictureDC.get(), 0, 0, SRCCOPY);
+
+    // Monochrome to colour takes the target's colours: 1 its background, 0 its text colour.
+    CDCColors colors(hDC, RGB(0, 0, 0), RGB(255, 255, 255));
+    ::BitBlt(hDC, x, y, bm.bmWidth, bm.bmHeight, pictureDC.get(), 0, 0, SRCINVERT);
+    ::BitBlt(hDC, x, y, bm.bmWidth, bm.bmHeight, maskDC.get(), 0, 0, SRCAND);
+    ::BitBlt(hDC, x, y, bm.bmWidth, bm.bmHeight, pictureDC.get(), 0, 0, SRCINVERT);
+}
