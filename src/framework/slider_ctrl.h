@@ -1,0 +1,13 @@
+// A trackbar of a dialog template, attached by subclassing: its range and thumb position.
+#pragma once
+
+#include "framework/wnd.h"
+
+class CSliderCtrl : public CWnd
+{
+public:
+    void SetRange(int nMin, int nMax);
+    // The control clamps the position to its range and notifies nobody.
+    void SetPos(int nPos);
+    int GetPos() const;
+};
