@@ -7,6 +7,7 @@
 #include <uxtheme.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,11 @@ public:
     virtual void HideItem() {}
     virtual void SetColor(COLORREF crText);
     virtual void ResetColor() { m_bCustomColor = FALSE; }
+    // The colour of SetColor while it is in force; nothing while the look's own colour is.
+    std::optional<COLORREF> GetCustomColor() const
+    {
+        return m_bCustomColor ? std::optional<COLORREF>(m_crText) : std::nullopt;
+    }
 
     UINT GetID() const { return m_nID; }
     BOOL IsHot() const { return m_bHot; }
