@@ -1,5 +1,7 @@
-// The main window's side bar: change notifications of the calculator's fields.
+// The main window's side bar: change notifications of the calculator's fields go to the main window.
 #include "mainwnd/main_side_bar.h"
+
+#include "mainwnd/main_dlg.h"
 
 #include "res/resource.h"
 
@@ -15,13 +17,14 @@ bool CMainSideBar::ProcessMessage(CMessage& msg, LRESULT& result)
     return DispatchTable(this, s_messageMap, msg, result) || CSideBar::ProcessMessage(msg, result);
 }
 
-// Nothing reads the fields yet: their changes are taken here and go no further.
 LRESULT CMainSideBar::OnCalcEditR(CMessage&)
 {
+    m_owner.OnCalcEditR();
     return 0;
 }
 
 LRESULT CMainSideBar::OnCalcEditUIP(CMessage&)
 {
+    m_owner.OnCalcEditUIP();
     return 0;
 }

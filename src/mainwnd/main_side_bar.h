@@ -4,8 +4,13 @@
 
 #include "sidebar/side_bar.h"
 
+class CMainDlg;
+
 class CMainSideBar : public CSideBar
 {
+public:
+    explicit CMainSideBar(CMainDlg& owner) : m_owner(owner) {}
+
 protected:
     bool ProcessMessage(CMessage& msg, LRESULT& result) override;
 
@@ -14,4 +19,5 @@ private:
     LRESULT OnCalcEditUIP(CMessage& msg);
 
     static const TMessageEntry<CMainSideBar> s_messageMap[];
+    CMainDlg& m_owner;
 };

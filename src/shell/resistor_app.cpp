@@ -48,7 +48,7 @@ void CResistorApp::RunMainWindow()
     // Any orientation other than horizontal, stored or not, gives the vertical layout.
     m_nCurrentLayout =
         m_settings.m_nOrientation == kOrientationHorizontal ? IDD_MAIN_HORIZONTAL : IDD_MAIN_VERTICAL;
-    CMainDlg dlg(m_nCurrentLayout);
+    CMainDlg dlg(m_nCurrentLayout, m_settings);
     dlg.SetSideBarContent(MakeSideBarContent(m_settings));
     dlg.DoModal();
 }

@@ -51,7 +51,8 @@ class MainSideBarTest : public CWindowTest, public ::testing::WithParamInterface
 // With the default settings: E6, E12 and E24 offered, every group open, not topmost.
 TEST_P(MainSideBarTest, ShowsTheThreeGroupsOpenWithTheirRows)
 {
-    CMainDlg dlg(GetParam());
+    CAppSettings settings;
+    CMainDlg dlg(GetParam(), settings);
     ASSERT_TRUE(dlg.Create());
     HWND hBar = dlg.GetDlgItem(IDC_SIDEBAR);
     auto* pSideBar = dynamic_cast<CSideBar*>(CWnd::FromHandle(hBar));
@@ -77,7 +78,11 @@ TEST_P(MainSideBarTest, ShowsTheThreeGroupsOpenWithTheirRows)
             {
                 EXPECT_EQ(::GetDlgItem(hBar, static_cast<int>(row.id)), pEdit->GetEditWindow());
             }
-            EXPECT_EQ(item.GetText(), row.text != nullptr ? row.text : "");
+            // The update cycle writes the standard-value lines and the R field: checked with it.
+            if (g != 0 && row.id != IDC_CALC_R)
+            {
+                EXPECT_EQ(item.GetText(), row.text != nullptr ? row.text : "");
+            }
         }
     }
 }
@@ -122,7 +127,8 @@ class SideBarContentTest : public CWindowTest, public ::testing::WithParamInterf
 TEST_P(SideBarContentTest, FollowsTheSettingsHandedOver)
 {
     const ContentCase& c = GetParam();
-    CMainDlg dlg(IDD_MAIN_HORIZONTAL);
+    CAppSettings settings;
+    CMainDlg dlg(IDD_MAIN_HORIZONTAL, settings);
     dlg.SetSideBarContent(c.content);
     ASSERT_TRUE(dlg.Create());
     auto* pSideBar = dynamic_cast<CSideBar*>(CWnd::FromHandle(dlg.GetDlgItem(IDC_SIDEBAR)));

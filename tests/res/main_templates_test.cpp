@@ -59,7 +59,8 @@ RECT ToPixels(HWND hDlg, RECT units)
 TEST_P(MainTemplateTest, ControlsStandWhereTheLayoutPutsThem)
 {
     const TemplateCase& t = GetParam();
-    CMainDlg dlg(t.id);
+    CAppSettings settings;
+    CMainDlg dlg(t.id, settings);
     ASSERT_TRUE(dlg.Create());
     HWND hDlg = dlg.GetSafeHwnd();
 

@@ -1,0 +1,84 @@
+// Tooltips of the main window's controls: colour names for the selectors, help texts for the
+// value box and lists. The text is handed over by pointer, so long texts are shown whole.
+#include "mainwnd/main_dlg.h"
+
+#include "framework/resource_module.h"
+#include "model/ring_colours.h"
+#include "res/resource.h"
+
+#include <commctrl.h>
+
+namespace
+{
+struct ToolTipText
+{
+    int id;
+    UINT textId;
+};
+
+const ToolTipText kHelpTexts[] = {
+    {IDC_VALUE, IDS_TIP_VALUE},
+    {IDC_UNIT, IDS_TIP_UNIT},
+    {IDC_TOLERANCE, IDS_TIP_TOLERANCE},
+    {IDC_TEMPCO, IDS_TIP_TEMPCO},
+};
+
+constexpr int kToolIds[] = {IDC_BANDE1, IDC_BANDE2, IDC_BANDE3, IDC_BANDE4,    IDC_BANDE5,
+                            IDC_BANDE6, IDC_VALUE,  IDC_UNIT,   IDC_TOLERANCE, IDC_TEMPCO};
+} // namespace
+
+// The tooltip is owned by the dialog: the system destroys it with the dialog.
+void CMainDlg::EnableToolTips()
+{
+    m_hToolTip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
+                                   ::GetModuleHandleA(nullptr), nullptr);
+    if (m_hToolTip == nullptr)
+        return;
+    for (int id : kToolIds)
+    {
+        TTTOOLINFOA ti{};
+        ti.cbSize = sizeof ti;
+        ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        ti.hwnd = m_hWnd;
+        ti.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(id));
+        ti.lpszText = LPSTR_TEXTCALLBACKA;
+        ::SendMessageA(m_hToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    }
+}
+
+LRESULT CMainDlg::OnToolTipText(CMessage& msg)
+{
+    // Both widths share the header and the flags' place up to the text buffer.
+    auto* pInfo = reinterpret_cast<NMTTDISPINFOA*>(msg.lParam);
+    const bool bWide = pInfo->hdr.code == TTN_NEEDTEXTW;
+    const UINT uFlags = bWide ? reinterpret_cast<NMTTDISPINFOW*>(msg.lParam)->uFlags : pInfo->uFlags;
+    const UINT_PTR idFrom = pInfo->hdr.idFrom;
+    const int id = (uFlags & TTF_IDISHWND) != 0 ? ::GetDlgCtrlID(reinterpret_cast<HWND>(idFrom))
+                                                : static_cast<int>(idFrom);
+    m_strToolTip.clear();
+    if (id >= IDC_BANDE1 && id <= IDC_BANDE6)
+    {
+        const int slot = id - IDC_BANDE1;
+        if (const auto nameId = RingColourName(slot, m_bandes[static_cast<size_t>(slot)]->GetPos()))
+            m_strToolTip = LoadResourceString(static_cast<UINT>(*nameId));
+    }
+    for (const ToolTipText& tip : kHelpTexts)
+    {
+        if (tip.id == id)
+            m_strToolTip = LoadResourceString(tip.textId);
+    }
+    if (bWide)
+    {
+        m_wstrToolTip.assign(m_strToolTip.size() + 1, L'\0');
+        const int n = ::MultiByteToWideChar(CP_ACP, 0, m_strToolTip.c_str(), -1, m_wstrToolTip.data(),
+                                            static_cast<int>(m_wstrToolTip.size()));
+        m_wstrToolTip.resize(n > 0 ? static_cast<size_t>(n) - 1 : 0);
+        reinterpret_cast<NMTTDISPINFOW*>(msg.lParam)->lpszText = m_wstrToolTip.data();
+    }
+    else
+    {
+        pInfo->lpszText = m_strToolTip.data();
+    }
+    return 0;
+}
