@@ -28,6 +28,7 @@ CSideBarContent MakeSideBarContent(const CAppSettings& settings)
 
 bool CResistorApp::InitInstance()
 {
+    m_languages.Enumerate();
     INITCOMMONCONTROLSEX icc{sizeof(icc), kCommonControlClasses};
     ::InitCommonControlsEx(&icc);
     m_settings.Load();

@@ -4,6 +4,7 @@
 #include "framework/winapp.h"
 #include "mainwnd/main_dlg.h"
 #include "shell/app_settings.h"
+#include "shell/language_manager.h"
 
 class CResistorApp : public CWinApp
 {
@@ -18,6 +19,8 @@ public:
 private:
     // Defaults from construction on, before start-up runs.
     CAppSettings m_settings;
+    // Listed once at start-up; a chosen library is released with the application.
+    CLanguageManager m_languages;
     UINT m_nCurrentLayout = 0;
 };
 
