@@ -79,6 +79,8 @@ private:
     // Selectors and the list of the third digit and the temperature ring follow the ring count.
     void ShowRingControls();
     void InvalidatePicture();
+    // The box's value in ohms into the R field, which must not take it for the user's edit.
+    void WriteResistanceField();
     ResistorState ReadRings() const;
     int GetComboSel(int id) const;
     std::string GetValueText() const;

@@ -108,14 +108,18 @@ void CMainDlg::OnValueTextChanged()
     if (filtered != text)
         ::SetDlgItemTextA(m_hWnd, IDC_VALUE, filtered.c_str());
     ApplyValueChange(kChangedValue);
-    {
-        CFlagScope busy(m_bCalcBusy);
-        if (!m_bValueFromCalc)
-            m_sideBar.SetItemText(kGroupCalcs, IDC_CALC_R,
-                                  FormatDecimal(static_cast<float>(GetValueMilliohms() * 0.001), 3));
-    }
+    // A value that came from the R field is not written back into it.
+    if (!m_bValueFromCalc)
+        WriteResistanceField();
     ClearCalcResults();
     m_bReactToValueEdit = true;
+}
+
+void CMainDlg::WriteResistanceField()
+{
+    CFlagScope busy(m_bCalcBusy);
+    m_sideBar.SetItemText(kGroupCalcs, IDC_CALC_R,
+                          FormatDecimal(static_cast<float>(GetValueMilliohms() * 0.001), 3));
 }
 
 void CMainDlg::ApplyValueChange(int which)
@@ -169,9 +173,7 @@ void CMainDlg::RefreshStandardValues()
 LRESULT CMainDlg::OnSelChangeUnit(CMessage&)
 {
     ApplyValueChange(kChangedValue);
-    CFlagScope busy(m_bCalcBusy);
-    m_sideBar.SetItemText(kGroupCalcs, IDC_CALC_R,
-                          FormatDecimal(static_cast<float>(GetValueMilliohms() * 0.001), 3));
+    WriteResistanceField();
     return 0;
 }
 
