@@ -56,6 +56,8 @@ template <size_t N> void AddRows(CSideBar& sideBar, int nGroup, const SideBarRow
 } // namespace
 
 const TMessageEntry<CMainDlg> CMainDlg::s_messageMap[] = {
+    OnMessage(WM_PAINT, &CMainDlg::OnPaint),
+    OnMessage(WM_ERASEBKGND, &CMainDlg::OnEraseBkgnd),
     OnMessage(WM_HSCROLL, &CMainDlg::OnScroll),
     OnMessage(WM_VSCROLL, &CMainDlg::OnScroll),
     OnControl(EN_CHANGE, IDC_VALUE, &CMainDlg::OnValueEditChange),

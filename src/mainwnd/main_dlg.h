@@ -4,6 +4,7 @@
 #include "framework/dialog.h"
 #include "framework/handles.h"
 #include "framework/slider_ctrl.h"
+#include "mainwnd/bande_slider.h"
 #include "mainwnd/main_side_bar.h"
 #include "model/resistor_state.h"
 #include "model/series_tables.h"
@@ -48,6 +49,8 @@ public:
     // Change notifications of the calculator's fields, forwarded by the side bar.
     void OnCalcEditR();
     void OnCalcEditUIP();
+    // Paints ring nBande (0 to 5) into hDC, or straight into the window when hDC is null.
+    void DessinerBande(short nBande, HDC hDC = nullptr);
 
 protected:
     BOOL OnInitDialog() override;
@@ -57,6 +60,8 @@ protected:
     void BuildSideBar();
 
 private:
+    LRESULT OnPaint(CMessage& msg);
+    LRESULT OnEraseBkgnd(CMessage& msg);
     LRESULT OnScroll(CMessage& msg);
     LRESULT OnValueEditChange(CMessage& msg);
     LRESULT OnSelChangeUnit(CMessage& msg);
@@ -86,12 +91,12 @@ private:
     std::string GetValueText() const;
 
     CAppSettings& m_settings;
-    CSliderCtrl m_Bande1;
-    CSliderCtrl m_Bande2;
-    CSliderCtrl m_Bande3;
-    CSliderCtrl m_Bande4;
-    CSliderCtrl m_Bande5;
-    CSliderCtrl m_Bande6;
+    CBandeSlider m_Bande1;
+    CBandeSlider m_Bande2;
+    CBandeSlider m_Bande3;
+    CBandeSlider m_Bande4;
+    CBandeSlider m_Bande5;
+    CBandeSlider m_Bande6;
     // The selectors by ring slot.
     const std::array<CSliderCtrl*, kRingSlotCount> m_bandes{&m_Bande1, &m_Bande2, &m_Bande3,
                                                             &m_Bande4, &m_Bande5, &m_Bande6};
