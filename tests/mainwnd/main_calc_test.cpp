@@ -101,6 +101,19 @@ TEST_F(MainDlgTest, EditingUIPEmptiesComputedResults)
     EXPECT_EQ(Field(IDC_CALC_U), "Impossible");
 }
 
+// A keystroke into a field that still shows a result empties that field too.
+TEST_F(MainDlgTest, TypingIntoAComputedFieldEmptiesIt)
+{
+    Open();
+    TypeField(IDC_CALC_R, "5000");
+    TypeField(IDC_CALC_I, "0,002");
+    Command(ID_CALC_U);
+    ASSERT_EQ(Field(IDC_CALC_U), "10 (U=RI)");
+    TypeField(IDC_CALC_U, "10 (U=RI)5");
+    EXPECT_EQ(Field(IDC_CALC_U), "");
+    EXPECT_EQ(Field(IDC_CALC_I), "0,002");
+}
+
 struct ResistorChange
 {
     const char* name;
