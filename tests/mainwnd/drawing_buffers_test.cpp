@@ -49,9 +49,6 @@ TEST(DrawTransparentBitmap, KeyColourLeavesTheTargetAndEverythingElseIsCopied)
         EXPECT_GT(nKeyPixels, 0) << c.nID << ": the artwork has see-through parts";
         EXPECT_LT(nKeyPixels, size.cx * size.cy) << c.nID;
         EXPECT_EQ(canvas.Count({0, 0, size.cx + 20, 10}, kMarker), (size.cx + 20) * 10) << "nothing above";
-        // The target's colours are its own again.
-        EXPECT_EQ(::GetBkColor(canvas.dc()), kWhite);
-        EXPECT_EQ(::GetTextColor(canvas.dc()), RGB(0, 0, 0));
     }
 }
 
@@ -93,16 +90,6 @@ TEST(OffscreenDC, DrawingReachesTheTargetInOneCopyInsideItsClipBox)
     EXPECT_EQ(canvas.Pixel(45, 6), RGB(0, 0, 250)) << "the target's own coordinates";
     EXPECT_EQ(canvas.Count({40, 5, 90, 60}, RGB(200, 0, 0)), 50 * 55 - 1);
     EXPECT_EQ(canvas.Count({0, 0, 100, 80}, kMarker), 100 * 80 - 50 * 55);
-}
-
-TEST(OffscreenDC, BufferStartsWithTheTargetsBackgroundColour)
-{
-    CCanvas canvas(30, 30, kMarker);
-    ::SetBkColor(canvas.dc(), RGB(7, 77, 177));
-    {
-        COffscreenDC buffer(canvas.dc());
-    }
-    EXPECT_EQ(canvas.Count({0, 0, 30, 30}, RGB(7, 77, 177)), 900);
 }
 
 TEST(OffscreenDC, NothingVisibleMeansDrawingStraightThrough)

@@ -104,12 +104,6 @@ TEST_F(MainPaintTest, BackgroundPictureLiesUnderTheSelectors)
     EXPECT_EQ(Pixel(hBar, x, y), background.Pixel(rcBar.left + x, rcBar.top + y));
 }
 
-TEST_F(MainPaintTest, WithoutPictureTheButtonFaceShows)
-{
-    Show(IDD_MAIN_VERTICAL, "");
-    EXPECT_EQ(Pixel(m_hDlg, 5, 360), ::GetSysColor(COLOR_BTNFACE));
-}
-
 TEST_F(MainPaintTest, EraseLeavesThePictureToThePaint)
 {
     Show(IDD_MAIN_VERTICAL, "");

@@ -147,14 +147,6 @@ TEST(DrawRing, ShadedRingRunsFromLightGreyAtTheLitEdgeToItsColour)
     }
 }
 
-TEST(DrawRing, FlatRingIsOneColourToItsEdges)
-{
-    CCanvas canvas(kClientWidth, kClientHeight, kMarker);
-    DrawRing(canvas.dc(), kSlotFirstDigit, State(kRingMode4), false, false);
-    const RECT rcFilled = Filled(RingRect(kSlotFirstDigit, false));
-    EXPECT_EQ(canvas.Count(rcFilled, Ref(*RingColour(kSlotFirstDigit, 5))), Area(rcFilled));
-}
-
 class ResistorPictureTest : public ::testing::Test
 {
 protected:
