@@ -99,14 +99,14 @@ def lying_body():
                 if edge:
                     row.append(tuple(clamp(c * 0.42) for c in BODY_COLOUR))
                     continue
-                light, spec = cylinder_light((cy - BODY_CY) / body_half_height(cx))
+                light, shine = cylinder_light((cy - BODY_CY) / body_half_height(cx))
                 # The rounded ends turn away from the light.
                 d = min(cx - BODY_LEFT, BODY_RIGHT - cx)
                 light *= 0.7 + 0.3 * min(1.0, d / END_RADIUS)
-                row.append(tuple(clamp(c * light + 255 * spec, 254) for c in BODY_COLOUR))
+                row.append(tuple(clamp(c * light + 255 * shine, 254) for c in BODY_COLOUR))
             elif abs(cy - BODY_CY) < LEAD_HALF:
-                light, spec = cylinder_light((cy - BODY_CY) / LEAD_HALF)
-                row.append(tuple(clamp(c * light + 255 * spec, 254) for c in (176, 180, 188)))
+                light, shine = cylinder_light((cy - BODY_CY) / LEAD_HALF)
+                row.append(tuple(clamp(c * light + 255 * shine, 254) for c in (176, 180, 188)))
             else:
                 row.append(WHITE)
         rows.append(row)
