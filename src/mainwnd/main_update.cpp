@@ -79,12 +79,13 @@ void CMainDlg::UpdateFromRings()
 LRESULT CMainDlg::OnScroll(CMessage& msg)
 {
     const HWND hFrom = reinterpret_cast<HWND>(msg.lParam);
-    for (const CSliderCtrl* pBande : m_bandes)
+    for (size_t slot = 0; slot < kRingSlotCount; ++slot)
     {
-        if (pBande->GetSafeHwnd() == hFrom && hFrom != nullptr)
+        if (hFrom != nullptr && m_bandes[slot]->GetSafeHwnd() == hFrom)
         {
             CFlagScope fromRings(m_bUpdatingFromRings);
-            InvalidatePicture();
+            // The moved ring is painted at once; the rest of the picture did not change.
+            DessinerBande(static_cast<short>(slot));
             UpdateFromRings();
             break;
         }
@@ -142,9 +143,11 @@ void CMainDlg::ApplyValueChange(int which)
     }
     case kChangedTolerance:
         m_Bande5.SetPos(GetComboSel(IDC_TOLERANCE) + 1);
+        DessinerBande(kSlotTolerance);
         break;
     case kChangedTempCo:
         m_Bande6.SetPos(GetComboSel(IDC_TEMPCO) + 1);
+        DessinerBande(kSlotTempCo);
         break;
     default:
         return;

@@ -2,6 +2,9 @@
 // lines and the R field show afterwards, in both layouts where the layout matters.
 #include "main_dlg_fixture.h"
 
+#include "framework/scopes.h"
+#include "mainwnd/resistor_picture.h"
+#include "model/ring_colours.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -250,4 +253,43 @@ TEST_F(MainDlgTest, StandardValueLineSetsTheBoxInOhms)
     Command(1023);
     EXPECT_EQ(ValueText(), "4700000");
 }
+
+struct ImmediateRing
+{
+    const char* name;
+    void (*gesture)(MainDlgTest& test);
+    int slot;
+    int position;
+};
+
+const ImmediateRing kImmediateRings[] = {
+    {"Selector", [](MainDlgTest& t) { t.MoveRing(kSlotMultiplier, kOrange); }, kSlotMultiplier, kOrange},
+    {"Tolerance", [](MainDlgTest& t) { t.ChooseEntry(IDC_TOLERANCE, 3); }, kSlotTolerance, 4},
+    {"Temperature", [](MainDlgTest& t) { t.ChooseEntry(IDC_TEMPCO, 4); }, kSlotTempCo, 5},
+};
+
+class ImmediateRingTest : public MainDlgTest, public ::testing::WithParamInterface<ImmediateRing>
+{
+};
+
+// The ring shows its new colour before any WM_PAINT has run.
+TEST_P(ImmediateRingTest, IsPaintedAtOnce)
+{
+    const ImmediateRing& c = GetParam();
+    m_settings.m_bGradient = FALSE;
+    m_settings.m_strBackground.clear();
+    Open(IDD_MAIN_HORIZONTAL);
+    ::ShowWindow(m_hDlg, SW_SHOW);
+    ::UpdateWindow(m_hDlg);
+    PumpMessages();
+    c.gesture(*this);
+    const RECT rc = RingRect(c.slot, true);
+    const RingRgb rgb = RingColour(c.slot, c.position).value();
+    CClientDC dc(m_hDlg);
+    EXPECT_EQ(::GetPixel(dc.get(), (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2),
+              RGB(rgb.red, rgb.green, rgb.blue));
+}
+
+INSTANTIATE_TEST_SUITE_P(Gestures, ImmediateRingTest, ::testing::ValuesIn(kImmediateRings),
+                         [](const auto& param) { return std::string(param.param.name); });
 } // namespace
