@@ -1,5 +1,5 @@
-// Main window: its message table, initialisation, the side bar's content, the ring count
-// commands and the state it leaves in the settings.
+// Main window: its message table, initialisation, the ring count and interface toggles and the
+// state it leaves in the settings.
 #include "mainwnd/main_dlg.h"
 
 #include "framework/resource_module.h"
@@ -9,51 +9,6 @@
 #include "res/resource.h"
 
 #include <commctrl.h>
-
-namespace
-{
-enum : int
-{
-    kGroupStandard = 0,
-    kGroupTasks = 1,
-    kGroupCalcs = 2,
-};
-
-struct SideBarRow
-{
-    int kind;
-    UINT textId; // 0: the row starts empty
-    UINT id;
-};
-
-const SideBarRow kTaskRows[] = {
-    {SIDEBAR_ITEM_LINK, IDS_TASK_RINGS4, ID_RINGS_4},
-    {SIDEBAR_ITEM_LINK, IDS_TASK_RINGS5, ID_RINGS_5},
-    {SIDEBAR_ITEM_LINK, IDS_TASK_RINGS6, ID_RINGS_6},
-    {SIDEBAR_ITEM_LINK, IDS_TASK_COPY, ID_COPY_MENU},
-    {SIDEBAR_ITEM_LINK, IDS_TASK_PRINT, ID_PRINT_MENU},
-    {SIDEBAR_ITEM_LINK, IDS_TASK_TOPMOST_ON, ID_TOPMOST},
-    {SIDEBAR_ITEM_LINK, IDS_TASK_SUPPORT, ID_SUPPORT_MENU},
-    {SIDEBAR_ITEM_LINK, IDS_TASK_QUIT, ID_QUIT},
-};
-
-// Each quantity's label, then its field, in the order R, I, U, P.
-const SideBarRow kCalcRows[] = {
-    {SIDEBAR_ITEM_LINK, IDS_CALC_R, ID_CALC_R}, {SIDEBAR_ITEM_EDIT, 0, IDC_CALC_R},
-    {SIDEBAR_ITEM_LINK, IDS_CALC_I, ID_CALC_I}, {SIDEBAR_ITEM_EDIT, 0, IDC_CALC_I},
-    {SIDEBAR_ITEM_LINK, IDS_CALC_U, ID_CALC_U}, {SIDEBAR_ITEM_EDIT, 0, IDC_CALC_U},
-    {SIDEBAR_ITEM_LINK, IDS_CALC_P, ID_CALC_P}, {SIDEBAR_ITEM_EDIT, 0, IDC_CALC_P},
-};
-
-template <size_t N> void AddRows(CSideBar& sideBar, int nGroup, const SideBarRow (&rows)[N])
-{
-    for (const SideBarRow& row : rows)
-    {
-        const std::string strText = row.textId != 0 ? LoadResourceString(row.textId) : std::string();
-        sideBar.AddItem(nGroup, strText, row.id, row.kind);
-    }
-}
-} // namespace
 
 const TMessageEntry<CMainDlg> CMainDlg::s_messageMap[] = {
     OnMessage(WM_PAINT, &CMainDlg::OnPaint),
@@ -67,6 +22,8 @@ const TMessageEntry<CMainDlg> CMainDlg::s_messageMap[] = {
     OnCommand(ID_RINGS_4, &CMainDlg::OnUseRings4),
     OnCommand(ID_RINGS_5, &CMainDlg::OnUseRings5),
     OnCommand(ID_RINGS_6, &CMainDlg::OnUseRings6),
+    OnCommand(ID_TOPMOST, &CMainDlg::OnToggleTopmost),
+    OnCommand(ID_TOGGLE_SIDEBAR, &CMainDlg::OnToggleSideBar),
     OnCommandRange(ID_SERIES_E3, ID_SERIES_E192, &CMainDlg::OnStandardValue),
     OnCommandRange(ID_CALC_R, ID_CALC_P, &CMainDlg::OnCalcCommand),
     OnCommand(ID_QUIT, &CMainDlg::OnQuit),
@@ -89,6 +46,7 @@ bool CMainDlg::ProcessMessage(CMessage& msg, LRESULT& result)
 BOOL CMainDlg::OnInitDialog()
 {
     m_bInitialising = true;
+    AskFirstRun();
     HINSTANCE hInstance = ::GetModuleHandleA(nullptr);
     // Shared icons from LoadIcon belong to the system: nothing to free.
     HICON hIcon = ::LoadIconA(hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME));
@@ -97,13 +55,7 @@ BOOL CMainDlg::OnInitDialog()
     InitControls();
     EnableToolTips();
     m_sideBar.SubclassDlgItem(IDC_SIDEBAR, m_hWnd);
-    {
-        // The calculator's fields are created empty; their first notifications are not edits.
-        CFlagScope busy(m_bCalcBusy);
-        BuildSideBar();
-    }
-    m_sideBar.SetDrawStyle(m_sideBarContent.nStyle);
-    ShowRingControls();
+    ApplyInterface(APPLY_ALL);
     m_bInitialising = false;
 
     for (size_t slot = 0; slot < kRingSlotCount; ++slot)
@@ -115,6 +67,19 @@ BOOL CMainDlg::OnInitDialog()
     }
     PlaceWindow();
     return TRUE;
+}
+
+// Asked once: the flag is cleared in memory whatever the answer, and saved at exit.
+void CMainDlg::AskFirstRun()
+{
+    if (m_settings.m_bFirstRun == 0)
+        return;
+    m_settings.m_bFirstRun = FALSE;
+    // The product's name, which the template gives the window.
+    char szCaption[64] = {};
+    ::GetWindowTextA(m_hWnd, szCaption, sizeof szCaption);
+    ::MessageBoxA(m_hWnd, LoadResourceString(IDS_FIRST_RUN).c_str(), szCaption,
+                  MB_YESNO | MB_ICONINFORMATION | MB_SYSTEMMODAL);
 }
 
 void CMainDlg::InitControls()
@@ -199,7 +164,8 @@ void CMainDlg::CaptureWindowState()
 
 LRESULT CMainDlg::OnDestroy(CMessage& msg)
 {
-    CaptureWindowState();
+    if (!m_bReplaced)
+        CaptureWindowState();
     return DefaultProc(msg);
 }
 
@@ -212,8 +178,7 @@ LRESULT CMainDlg::OnQuit(CMessage&)
 void CMainDlg::UseRings(int nRingMode)
 {
     m_settings.m_nRingMode = nRingMode;
-    ShowRingControls();
-    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    ApplyInterface(APPLY_RINGS);
     // The value in the box is encoded again with the new number of digits.
     OnValueTextChanged();
 }
@@ -236,28 +201,16 @@ LRESULT CMainDlg::OnUseRings6(CMessage&)
     return 0;
 }
 
-void CMainDlg::BuildSideBar()
+LRESULT CMainDlg::OnToggleTopmost(CMessage&)
 {
-    const CSideBarContent& content = m_sideBarContent;
-    m_sideBar.RemoveAllGroups();
-    m_sideBar.AddGroup(LoadResourceString(IDS_GROUP_STANDARD));
-    m_sideBar.ExpandGroup(kGroupStandard, content.bGroupOpen[kGroupStandard]);
-    // Only the series offered get a row; their texts are written by the update cycle.
-    for (UINT i = 0; i < content.bUseSeries.size(); ++i)
-    {
-        if (content.bUseSeries[i])
-            m_sideBar.AddItem(kGroupStandard, std::string(), ID_SERIES_E3 + i, SIDEBAR_ITEM_LINK);
-    }
-    m_sideBar.AddGroup(LoadResourceString(IDS_GROUP_TASKS));
-    m_sideBar.ExpandGroup(kGroupTasks, content.bGroupOpen[kGroupTasks]);
-    for (SideBarRow row : kTaskRows)
-    {
-        // The topmost task names what a click will do.
-        if (row.id == ID_TOPMOST && content.bTopmost)
-            row.textId = IDS_TASK_TOPMOST_OFF;
-        m_sideBar.AddItem(kGroupTasks, LoadResourceString(row.textId), row.id, row.kind);
-    }
-    m_sideBar.AddGroup(LoadResourceString(IDS_GROUP_CALCS));
-    m_sideBar.ExpandGroup(kGroupCalcs, content.bGroupOpen[kGroupCalcs]);
-    AddRows(m_sideBar, kGroupCalcs, kCalcRows);
+    m_settings.m_bTopmost = m_settings.m_bTopmost == 1 ? FALSE : TRUE;
+    ApplyInterface(APPLY_TOPMOST);
+    return 0;
+}
+
+LRESULT CMainDlg::OnToggleSideBar(CMessage&)
+{
+    m_settings.m_bShowSideBar = m_settings.m_bShowSideBar == 1 ? FALSE : TRUE;
+    ApplyInterface(APPLY_SIDEBAR);
+    return 0;
 }

@@ -3,24 +3,17 @@
 
 #include "framework/dialog.h"
 #include "framework/handles.h"
+#include "framework/layered_window.h"
 #include "framework/slider_ctrl.h"
 #include "mainwnd/bande_slider.h"
 #include "mainwnd/main_side_bar.h"
+#include "mainwnd/main_window_host.h"
 #include "model/resistor_state.h"
 #include "model/series_tables.h"
 #include "shell/app_settings.h"
 
 #include <array>
 #include <string>
-
-// The settings that decide the side bar's content and look, handed over by the application.
-struct CSideBarContent
-{
-    std::array<bool, 7> bUseSeries{false, true, true, true, false, false, false}; // E3 ... E192
-    std::array<bool, 3> bGroupOpen{true, true, true};
-    bool bTopmost = false;
-    int nStyle = SIDEBAR_STYLE_XP;
-};
 
 class CMainDlg : public CDialog
 {
@@ -29,8 +22,12 @@ public:
     // state back into them when it is destroyed.
     CMainDlg(UINT idTemplate, CAppSettings& settings, HWND hParent = nullptr);
 
-    // Set before the window runs; the side bar is built from it at initialisation.
-    void SetSideBarContent(const CSideBarContent& content) { m_sideBarContent = content; }
+    // Without a host the window neither changes the language in force nor replaces itself.
+    void SetHost(IMainWindowHost* pHost) { m_pHost = pHost; }
+    // The next ApplyInterface(APPLY_ALL) replaces the window for the new language.
+    void SetLanguageChanged() { m_bLanguageChanged = true; }
+    // Brings the window in line with the interface settings named by what (APPLY_...).
+    void ApplyInterface(int what);
 
     // What ApplyValueChange was told changed.
     enum : int
@@ -58,6 +55,7 @@ protected:
 
     // The side bar's three groups and their rows, built anew.
     void BuildSideBar();
+    void CaptureWindowState();
 
 private:
     LRESULT OnPaint(CMessage& msg);
@@ -70,6 +68,8 @@ private:
     LRESULT OnUseRings4(CMessage& msg);
     LRESULT OnUseRings5(CMessage& msg);
     LRESULT OnUseRings6(CMessage& msg);
+    LRESULT OnToggleTopmost(CMessage& msg);
+    LRESULT OnToggleSideBar(CMessage& msg);
     LRESULT OnStandardValue(CMessage& msg);
     LRESULT OnCalcCommand(CMessage& msg);
     LRESULT OnToolTipText(CMessage& msg);
@@ -78,8 +78,13 @@ private:
 
     void InitControls();
     void EnableToolTips();
+    void AskFirstRun();
     void PlaceWindow();
-    void CaptureWindowState();
+    // The steps of ApplyInterface; a replaced window is ended and must not be touched after.
+    bool ReplaceIfLayoutOrLanguageChanged();
+    void ApplyTopmostAndContent();
+    void ShowSideBar();
+    void ApplyLookAndOpacity();
     void UseRings(int nRingMode);
     // Selectors and the list of the third digit and the temperature ring follow the ring count.
     void ShowRingControls();
@@ -101,7 +106,10 @@ private:
     const std::array<CSliderCtrl*, kRingSlotCount> m_bandes{&m_Bande1, &m_Bande2, &m_Bande3,
                                                             &m_Bande4, &m_Bande5, &m_Bande6};
     CMainSideBar m_sideBar;
-    CSideBarContent m_sideBarContent;
+    CLayeredWindow m_layered;
+    IMainWindowHost* m_pHost = nullptr;
+    // Pixels taken off the window's width while the side bar is hidden.
+    int m_nSideBarWidthSaved = 0;
     CFontHandle m_unitFont;
     // The tooltip window belongs to the dialog and goes with it; the text lives until the next ask.
     HWND m_hToolTip = nullptr;
@@ -114,6 +122,9 @@ private:
     bool m_bCalcBusy = false;
     bool m_bValueFromCalc = false;
     bool m_bInitialising = false;
+    bool m_bLanguageChanged = false;
+    // Ended for a new window, which now owns the state in the settings.
+    bool m_bReplaced = false;
 
     static const TMessageEntry<CMainDlg> s_messageMap[];
 };

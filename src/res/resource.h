@@ -55,6 +55,7 @@
 #define ID_CALC_U 6570
 #define ID_CALC_I 6571
 #define ID_CALC_P 6572
+#define ID_TOGGLE_SIDEBAR 32779
 
 // String table.
 #define IDS_LANGUAGE_NAME 2

@@ -20,6 +20,15 @@ constexpr int kOrientationHorizontal = 1;
 // "PosX" and "PosY" of a window whose position was never stored.
 constexpr int kNoStoredPosition = -6500;
 
+// What the main window's ApplyInterface brings in line with the settings.
+enum : int
+{
+    APPLY_ALL = 0,
+    APPLY_TOPMOST = 1,
+    APPLY_RINGS = 2,
+    APPLY_SIDEBAR = 3,
+};
+
 // Sizes of the array fields.
 constexpr int kUseSeriesCount = 7;
 constexpr int kRingPosCount = 6;

@@ -2,19 +2,24 @@
 #pragma once
 
 #include "framework/winapp.h"
-#include "mainwnd/main_dlg.h"
+#include "mainwnd/main_window_host.h"
 #include "shell/app_settings.h"
 #include "shell/language_manager.h"
 
-class CResistorApp : public CWinApp
+class CResistorApp : public CWinApp, public IMainWindowHost
 {
 public:
     bool InitInstance() override;
     int ExitInstance() override;
-    // Runs one main window on the template of the orientation setting, to its end.
-    void RunMainWindow();
+    // Runs one main window on the template of the orientation setting, to its end; a window
+    // replaced for a new layout or language runs its successor inside this call.
+    void RunMainWindow() override;
+    void SelectLanguage(const std::string& strName) override { m_languages.Select(strName); }
+    void UnloadLanguage() override { m_languages.Unload(); }
 
     UINT GetCurrentLayout() const { return m_nCurrentLayout; }
+    CAppSettings& GetSettings() { return m_settings; }
+    CLanguageManager& GetLanguages() { return m_languages; }
 
 private:
     // Defaults from construction on, before start-up runs.
@@ -23,6 +28,3 @@ private:
     CLanguageManager m_languages;
     UINT m_nCurrentLayout = 0;
 };
-
-// The side bar's content and look as the settings ask for them.
-CSideBarContent MakeSideBarContent(const CAppSettings& settings);

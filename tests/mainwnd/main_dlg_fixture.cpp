@@ -5,6 +5,12 @@
 
 #include <commctrl.h>
 
+MainDlgTest::MainDlgTest()
+{
+    // The first-run question would wait for an answer; the one test of it asks for it.
+    m_settings.m_bFirstRun = FALSE;
+}
+
 void MainDlgTest::TearDown()
 {
     Close();
@@ -13,10 +19,9 @@ void MainDlgTest::TearDown()
 
 void MainDlgTest::Open(UINT idTemplate)
 {
+    for (BOOL& bUse : m_settings.m_bUseSeries)
+        bUse = TRUE;
     m_dlg = std::make_unique<CMainDlg>(idTemplate, m_settings);
-    CSideBarContent content;
-    content.bUseSeries.fill(true);
-    m_dlg->SetSideBarContent(content);
     ASSERT_TRUE(m_dlg->Create());
     m_hDlg = m_dlg->GetSafeHwnd();
     ASSERT_NE(dynamic_cast<CSideBar*>(CWnd::FromHandle(Item(IDC_SIDEBAR))), nullptr);

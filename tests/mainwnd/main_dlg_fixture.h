@@ -17,6 +17,7 @@ using RingPositions = std::array<int, 6>;
 class MainDlgTest : public CWindowTest
 {
 public:
+    MainDlgTest();
     void TearDown() override;
 
     // Every series offered, so that all seven standard-value lines exist.

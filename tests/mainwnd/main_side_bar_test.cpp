@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "window_test.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -48,10 +49,19 @@ class MainSideBarTest : public CWindowTest, public ::testing::WithParamInterface
 {
 };
 
+// The settings of a window that asks nothing when it opens.
+CAppSettings QuietSettings()
+{
+    CAppSettings settings;
+    settings.m_bFirstRun = FALSE;
+    return settings;
+}
+
 // With the default settings: E6, E12 and E24 offered, every group open, not topmost.
 TEST_P(MainSideBarTest, ShowsTheThreeGroupsOpenWithTheirRows)
 {
-    CAppSettings settings;
+    CAppSettings settings = QuietSettings();
+    settings.m_nStyle = kStyleVisualStyles;
     CMainDlg dlg(GetParam(), settings);
     ASSERT_TRUE(dlg.Create());
     HWND hBar = dlg.GetDlgItem(IDC_SIDEBAR);
@@ -92,44 +102,79 @@ INSTANTIATE_TEST_SUITE_P(Layouts, MainSideBarTest, ::testing::Values(IDD_MAIN_VE
 struct ContentCase
 {
     const char* name;
-    CSideBarContent content;
+    std::array<BOOL, 7> useSeries;
+    std::array<BOOL, 3> groupOpen;
+    BOOL topmost;
+    int storedStyle;
     std::vector<UINT> seriesRows;
     std::array<bool, 3> collapsed;
     const char* topmostText;
     int style;
 };
 
+// Only a stored 0 collapses a group and only a stored 1 is topmost; any series flag other than
+// 0 offers the series; only the stored style 0 gives the visual-styles look.
 const ContentCase kContents[] = {
     {"AllSeries",
-     {{true, true, true, true, true, true, true}, {true, true, true}, false, SIDEBAR_STYLE_XP},
+     {1, 1, 1, 1, 1, 1, 1},
+     {1, 1, 1},
+     0,
+     0,
      {1017, 1018, 1019, 1020, 1021, 1022, 1023},
      {false, false, false},
      "Afficher au premier plan",
      SIDEBAR_STYLE_XP},
     {"NoSeriesCollapsedCalcs",
-     {{false, false, false, false, false, false, false}, {true, true, false}, false, SIDEBAR_STYLE_CLASSIC},
+     {0, 0, 0, 0, 0, 0, 0},
+     {1, 1, 0},
+     0,
+     1,
      {},
      {false, false, true},
      "Afficher au premier plan",
      SIDEBAR_STYLE_CLASSIC},
     {"TopmostSeriesE192Only",
-     {{false, false, false, false, false, false, true}, {false, true, true}, true, SIDEBAR_STYLE_XP},
+     {0, 0, 0, 0, 0, 0, 5},
+     {0, 1, 1},
+     1,
+     0,
      {1023},
      {true, false, false},
      "Enlever du premier plan",
      SIDEBAR_STYLE_XP},
+    {"OddStoredValues",
+     {0, 0, 0, 0, 0, 0, 0},
+     {0, 2, -1},
+     2,
+     7,
+     {},
+     {true, false, false},
+     "Afficher au premier plan",
+     SIDEBAR_STYLE_CLASSIC},
+    {"NegativeStyle",
+     {0, 0, 0, 0, 0, 0, 0},
+     {1, 1, 1},
+     0,
+     -1,
+     {},
+     {false, false, false},
+     "Afficher au premier plan",
+     SIDEBAR_STYLE_CLASSIC},
 };
 
 class SideBarContentTest : public CWindowTest, public ::testing::WithParamInterface<ContentCase>
 {
 };
 
-TEST_P(SideBarContentTest, FollowsTheSettingsHandedOver)
+TEST_P(SideBarContentTest, FollowsTheSettings)
 {
     const ContentCase& c = GetParam();
-    CAppSettings settings;
+    CAppSettings settings = QuietSettings();
+    std::copy(c.useSeries.begin(), c.useSeries.end(), settings.m_bUseSeries);
+    std::copy(c.groupOpen.begin(), c.groupOpen.end(), settings.m_bGroupOpen);
+    settings.m_bTopmost = c.topmost;
+    settings.m_nStyle = c.storedStyle;
     CMainDlg dlg(IDD_MAIN_HORIZONTAL, settings);
-    dlg.SetSideBarContent(c.content);
     ASSERT_TRUE(dlg.Create());
     auto* pSideBar = dynamic_cast<CSideBar*>(CWnd::FromHandle(dlg.GetDlgItem(IDC_SIDEBAR)));
     ASSERT_NE(pSideBar, nullptr);

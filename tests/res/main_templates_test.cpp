@@ -60,6 +60,7 @@ TEST_P(MainTemplateTest, ControlsStandWhereTheLayoutPutsThem)
 {
     const TemplateCase& t = GetParam();
     CAppSettings settings;
+    settings.m_bFirstRun = FALSE;
     CMainDlg dlg(t.id, settings);
     ASSERT_TRUE(dlg.Create());
     HWND hDlg = dlg.GetSafeHwnd();
