@@ -99,6 +99,8 @@ using CFontHandle = CHandle<CGdiObjectTraits<HFONT>>;
 using CBitmapHandle = CHandle<CGdiObjectTraits<HBITMAP>>;
 using CRgnHandle = CHandle<CGdiObjectTraits<HRGN>>;
 using CMemoryDCHandle = CHandle<CMemoryDCTraits>;
+// A printer's context, from CreateDC or the print dialog, is deleted like a memory one.
+using CPrinterDCHandle = CHandle<CMemoryDCTraits>;
 using CKeyHandle = CHandle<CKeyTraits>;
 using CModuleHandle = CHandle<CModuleTraits>;
 using CMenuHandle = CHandle<CMenuTraits>;

@@ -105,3 +105,33 @@ private:
     HGLOBAL m_hMem;
     void* m_p;
 };
+
+// SelectPalette with the previous palette put back; RealizePalette maps it into the context.
+class CSelectPalette : CScope
+{
+public:
+    CSelectPalette(HDC hDC, HPALETTE hPalette) : m_hDC(hDC), m_hOld(::SelectPalette(hDC, hPalette, FALSE))
+    {
+        ::RealizePalette(hDC);
+    }
+    ~CSelectPalette()
+    {
+        if (m_hOld != nullptr)
+            ::SelectPalette(m_hDC, m_hOld, FALSE);
+    }
+
+private:
+    HDC m_hDC;
+    HPALETTE m_hOld;
+};
+
+// The hourglass for a command that keeps the thread busy; the previous cursor comes back.
+class CWaitCursor : CScope
+{
+public:
+    CWaitCursor() : m_hOld(::SetCursor(::LoadCursorA(nullptr, IDC_WAIT))) {}
+    ~CWaitCursor() { ::SetCursor(m_hOld); }
+
+private:
+    HCURSOR m_hOld;
+};
