@@ -34,6 +34,12 @@ BODY_LEFT, BODY_RIGHT = 24.5, 296.5
 CAP_HALF, CAP_LENGTH, NECK_LENGTH, END_RADIUS = 35.0, 19.0, 5.0, 11.0
 LEAD_HALF = 3.0
 
+# The exported picture's small resistor: 80 along by 34 across. Its rings cover columns 18 to 57
+# along and 22 rows across, from row 4 (lying) or column 8 (upright).
+SMALL_ALONG, SMALL_ACROSS = 80, 34
+SMALL_BODY_FIRST, SMALL_BODY_LAST, SMALL_BODY_HALF = 13, 64, 13
+SMALL_PALETTE = [WHITE, BODY_COLOUR, tuple(c * 42 // 100 for c in BODY_COLOUR), (150, 150, 150)]
+
 BACKGROUND_W, BACKGROUND_H = 332, 372
 GRADIENT_STEPS, COVER_LEVELS = 51, 5
 BAYER = [[0, 8, 2, 10], [12, 4, 14, 6], [3, 11, 1, 9], [15, 7, 13, 5]]
@@ -167,6 +173,24 @@ def background():
     return rows, palette + [BLACK] * (256 - len(palette))
 
 
+def small_body(ring_first):
+    """Palette index rows, along the resistor: a flat beige body with a dark outline on a lead."""
+    centre = ring_first + 11
+    rows = []
+    for a in range(SMALL_ACROSS):
+        row = []
+        d = abs(a + 0.5 - centre)
+        for x in range(SMALL_ALONG):
+            if SMALL_BODY_FIRST <= x <= SMALL_BODY_LAST and d <= SMALL_BODY_HALF:
+                end, side = x in (SMALL_BODY_FIRST, SMALL_BODY_LAST), d > SMALL_BODY_HALF - 1
+                # Cut corners; the rest of the rim is the outline.
+                row.append(0 if end and side else 2 if end or side else 1)
+            else:
+                row.append(3 if d <= 1.5 else 0)
+        rows.append(row)
+    return rows
+
+
 def write_all(outdir):
     body = lying_body()
     write_bmp(os.path.join(outdir, "body_lying.bmp"), BODY_W, body, 24)
@@ -178,7 +202,9 @@ def write_all(outdir):
                   SCALE_PALETTE)
     rows, palette = background()
     write_bmp(os.path.join(outdir, "background.bmp"), BACKGROUND_W, rows, 8, palette)
+    write_bmp(os.path.join(outdir, "small_lying.bmp"), SMALL_ALONG, small_body(4), 8, SMALL_PALETTE)
+    write_bmp(os.path.join(outdir, "small_upright.bmp"), SMALL_ACROSS, transpose(small_body(8)), 8, SMALL_PALETTE)
 
 
-OUTPUTS = ["body_lying.bmp", "body_upright.bmp", "background.bmp"] + [
+OUTPUTS = ["body_lying.bmp", "body_upright.bmp", "background.bmp", "small_lying.bmp", "small_upright.bmp"] + [
     "scale_%s_%s.bmp" % (name, form) for name in SCALES for form in ("upright", "lying")]

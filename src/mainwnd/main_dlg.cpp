@@ -27,6 +27,13 @@ const TMessageEntry<CMainDlg> CMainDlg::s_messageMap[] = {
     OnCommandRange(ID_SERIES_E3, ID_SERIES_E192, &CMainDlg::OnStandardValue),
     OnCommandRange(ID_CALC_R, ID_CALC_P, &CMainDlg::OnCalcCommand),
     OnCommand(ID_QUIT, &CMainDlg::OnQuit),
+    OnCommand(ID_COPY_VALUE, &CMainDlg::OnCopyValue),
+    OnCommand(ID_COPY_PICTURE, &CMainDlg::OnCopyPicture),
+    OnCommand(ID_SAVE_PICTURE, &CMainDlg::OnSavePicture),
+    OnCommand(ID_PRINT_VALUE, &CMainDlg::OnPrintValue),
+    OnCommand(ID_PRINT_RESISTOR, &CMainDlg::OnPrintResistor),
+    OnCommand(ID_COPY_MENU, &CMainDlg::OnCopyMenu),
+    OnCommand(ID_PRINT_MENU, &CMainDlg::OnPrintMenu),
     // Tooltips name their tool by its window handle, so only the code is compared.
     {WM_NOTIFY, TTN_NEEDTEXTA, 0, 0, kMatchCode, &CMainDlg::OnToolTipText},
     {WM_NOTIFY, TTN_NEEDTEXTW, 0, 0, kMatchCode, &CMainDlg::OnToolTipText},

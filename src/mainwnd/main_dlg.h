@@ -49,6 +49,15 @@ public:
     // Paints ring nBande (0 to 5) into hDC, or straight into the window when hDC is null.
     void DessinerBande(short nBande, HDC hDC = nullptr);
 
+    // Export of the value and the picture (main_export.cpp).
+    std::string GetValueSummary() const;
+    // The small picture in the orientation of "Sens affichage"; null when it cannot be made.
+    CBitmapHandle RenderResistorBitmap() const;
+    // The picture into a bitmap file, without asking where; false when nothing was written.
+    bool SavePicture(const char* pszPath) const;
+    // On the default printer: 0 the value text, 1 the picture.
+    void Print(int nWhat);
+
 protected:
     BOOL OnInitDialog() override;
     bool ProcessMessage(CMessage& msg, LRESULT& result) override;
@@ -74,6 +83,15 @@ private:
     LRESULT OnCalcCommand(CMessage& msg);
     LRESULT OnToolTipText(CMessage& msg);
     LRESULT OnQuit(CMessage& msg);
+    LRESULT OnCopyValue(CMessage& msg);
+    LRESULT OnCopyPicture(CMessage& msg);
+    LRESULT OnSavePicture(CMessage& msg);
+    LRESULT OnPrintValue(CMessage& msg);
+    LRESULT OnPrintResistor(CMessage& msg);
+    LRESULT OnCopyMenu(CMessage& msg);
+    LRESULT OnPrintMenu(CMessage& msg);
+    // Pop-up menu idMenu at the mouse cursor; its choice comes back as WM_COMMAND.
+    void ShowPopupMenu(UINT idMenu);
     LRESULT OnDestroy(CMessage& msg);
 
     void InitControls();

@@ -50,18 +50,6 @@ constexpr PlacedBitmap kUprightPictures[] = {
     {IDB_SCALE_TEMPCO_LYING, 95, 257, kScaleTransparent, kSlotTempCo},
 };
 
-COLORREF ToColorRef(const RingRgb& rgb)
-{
-    return RGB(rgb.red, rgb.green, rgb.blue);
-}
-
-void FillWithNullPen(HDC hDC, const RECT& rc, COLORREF crFill)
-{
-    CBrushHandle brush(::CreateSolidBrush(crFill));
-    CSelectObject selectBrush(hDC, brush.get());
-    ::Rectangle(hDC, rc.left, rc.top, rc.right, rc.bottom);
-}
-
 CBitmapHandle LoadBackground(const std::string& strBackground)
 {
     if (strBackground.empty())
@@ -86,6 +74,18 @@ void DrawBackground(HDC hDC, const std::string& strBackground)
     ::BitBlt(hDC, 0, 0, bm.bmWidth, bm.bmHeight, pictureDC.get(), 0, 0, SRCCOPY);
 }
 } // namespace
+
+COLORREF ToColorRef(const RingRgb& rgb)
+{
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+void FillWithNullPen(HDC hDC, const RECT& rc, COLORREF crFill)
+{
+    CBrushHandle brush(::CreateSolidBrush(crFill));
+    CSelectObject selectBrush(hDC, brush.get());
+    ::Rectangle(hDC, rc.left, rc.top, rc.right, rc.bottom);
+}
 
 RECT RingRect(int nBande, bool bHorizontal)
 {

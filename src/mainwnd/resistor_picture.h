@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/resistor_state.h"
+#include "model/ring_colours.h"
 
 #include <windows.h>
 
@@ -20,6 +21,10 @@ struct CPictureSettings
     // Empty: no picture; kDefaultBackground; or the path of a bitmap file.
     std::string strBackground;
 };
+
+COLORREF ToColorRef(const RingRgb& rgb);
+// Rectangle with the brush of crFill; the caller has selected the null pen.
+void FillWithNullPen(HDC hDC, const RECT& rc, COLORREF crFill);
 
 // Ring nBande (0 to 5) as Rectangle takes it: with the null pen it fills one column and one row
 // less than the right and bottom coordinates say.

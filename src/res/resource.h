@@ -22,6 +22,13 @@
 #define IDB_SCALE_TEMPCO_UPRIGHT 206
 #define IDB_SCALE_DIGIT_UPRIGHT 207
 #define IDB_SCALE_MULTIPLIER_UPRIGHT 208
+// The small resistor of the copied, saved and printed picture.
+#define IDB_SMALL_LYING 195
+#define IDB_SMALL_UPRIGHT 197
+
+// Pop-up menus of the side bar's "Copier" and "Imprimer" links.
+#define IDM_COPY 194
+#define IDM_PRINT 3000
 
 // Main window controls.
 #define IDC_BANDE1 1000
@@ -55,6 +62,13 @@
 #define ID_CALC_U 6570
 #define ID_CALC_I 6571
 #define ID_CALC_P 6572
+
+// Export commands.
+#define ID_COPY_VALUE 133
+#define ID_COPY_PICTURE 134
+#define ID_SAVE_PICTURE 135
+#define ID_PRINT_RESISTOR 32782
+#define ID_PRINT_VALUE 32783
 #define ID_TOGGLE_SIDEBAR 32779
 
 // String table.

@@ -1,0 +1,156 @@
+// The main window's export commands: the value text and the small picture to the clipboard, the
+// picture to a bitmap file, either to the default printer, and the menus that offer them.
+#include "mainwnd/main_dlg.h"
+
+#include "framework/clipboard.h"
+#include "framework/resource_module.h"
+#include "framework/scopes.h"
+#include "mainwnd/dib_file.h"
+#include "mainwnd/print_job.h"
+#include "mainwnd/resistor_export.h"
+#include "model/ring_colours.h"
+#include "model/value_text.h"
+#include "res/resource.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+namespace
+{
+constexpr const char* kDocumentName = "Vantrel";
+
+// The save dialog's answer; nothing when it was cancelled or failed.
+std::optional<std::string> AskBitmapPath(HWND hOwner)
+{
+    // The string table writes the filter with "|" where the dialog wants zero bytes.
+    std::string filter = LoadResourceString(IDS_BITMAP_FILTER);
+    std::replace(filter.begin(), filter.end(), '|', '\0');
+    char szPath[MAX_PATH] = {};
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = hOwner;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = szPath;
+    ofn.nMaxFile = sizeof szPath;
+    ofn.lpstrDefExt = "bmp";
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    if (!::GetSaveFileNameA(&ofn))
+        return std::nullopt;
+    return std::string(szPath);
+}
+} // namespace
+
+std::string CMainDlg::GetValueSummary() const
+{
+    return BuildValueSummary(GetValueText(), GetComboSel(IDC_UNIT),
+                             ToleranceText(GetComboSel(IDC_TOLERANCE) + 1),
+                             TempCoText(GetComboSel(IDC_TEMPCO) + 1), m_settings.m_nRingMode,
+                             LoadResourceString(IDS_SUMMARY_SEPARATOR));
+}
+
+CBitmapHandle CMainDlg::RenderResistorBitmap() const
+{
+    CClientDC dc(m_hWnd);
+    return RenderResistorPicture(dc.get(), ReadRings(), m_settings.m_nOrientation == kOrientationHorizontal);
+}
+
+bool CMainDlg::SavePicture(const char* pszPath) const
+{
+    CBitmapHandle picture = RenderResistorBitmap();
+    CGlobalHandle dib = BitmapToDib(picture.get(), BI_RGB);
+    return dib && WriteBitmapFile(pszPath, dib.get());
+}
+
+// The clipboard is emptied only once the text is ready, so a failure leaves it as it was.
+LRESULT CMainDlg::OnCopyValue(CMessage&)
+{
+    const std::string text = GetValueSummary();
+    CClipboard clipboard(m_hWnd);
+    if (!clipboard.IsOpen())
+        return 0;
+    CGlobalHandle block(::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+    {
+        CGlobalLock lock(block.get());
+        if (lock.get() == nullptr)
+            return 0;
+        std::memcpy(lock.get(), text.c_str(), text.size() + 1);
+    }
+    clipboard.Replace(CF_TEXT, block);
+    return 0;
+}
+
+LRESULT CMainDlg::OnCopyPicture(CMessage&)
+{
+    CBitmapHandle picture = RenderResistorBitmap();
+    CClipboard clipboard(m_hWnd);
+    clipboard.Replace(CF_BITMAP, picture);
+    return 0;
+}
+
+LRESULT CMainDlg::OnSavePicture(CMessage&)
+{
+    if (const std::optional<std::string> path = AskBitmapPath(m_hWnd))
+        SavePicture(path->c_str());
+    return 0;
+}
+
+void CMainDlg::Print(int nWhat)
+{
+    CWaitCursor wait;
+    bool bPrinted = false;
+    if (CPrinterDCHandle printer = GetDefaultPrinterDC())
+    {
+        bPrinted = PrintOnePage(printer.get(), kDocumentName,
+                                [&](HDC hDC)
+                                {
+                                    if (nWhat == 0)
+                                        DrawValuePage(hDC, GetValueSummary());
+                                    else
+                                        DrawPicturePage(hDC, RenderResistorBitmap().get());
+                                });
+    }
+    if (!bPrinted)
+    {
+        char szCaption[64] = {};
+        ::GetWindowTextA(m_hWnd, szCaption, sizeof szCaption);
+        ::MessageBoxA(m_hWnd, LoadResourceString(IDS_PRINT_ERROR).c_str(), szCaption,
+                      MB_OK | MB_ICONEXCLAMATION);
+    }
+}
+
+LRESULT CMainDlg::OnPrintValue(CMessage&)
+{
+    Print(0);
+    return 0;
+}
+
+LRESULT CMainDlg::OnPrintResistor(CMessage&)
+{
+    Print(1);
+    return 0;
+}
+
+void CMainDlg::ShowPopupMenu(UINT idMenu)
+{
+    CMenuHandle menu(::LoadMenuA(GetResourceModule(), MAKEINTRESOURCEA(idMenu)));
+    HMENU hPopup = menu ? ::GetSubMenu(menu.get(), 0) : nullptr;
+    POINT pt{};
+    if (hPopup == nullptr || !::GetCursorPos(&pt))
+        return;
+    ::TrackPopupMenu(hPopup, 0, pt.x, pt.y, 0, m_hWnd, nullptr);
+}
+
+LRESULT CMainDlg::OnCopyMenu(CMessage&)
+{
+    ShowPopupMenu(IDM_COPY);
+    return 0;
+}
+
+LRESULT CMainDlg::OnPrintMenu(CMessage&)
+{
+    ShowPopupMenu(IDM_PRINT);
+    return 0;
+}
