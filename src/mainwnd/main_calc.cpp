@@ -11,8 +11,6 @@
 
 namespace
 {
-constexpr int kGroupCalcs = 2;
-
 struct CalcRow
 {
     UINT commandId;

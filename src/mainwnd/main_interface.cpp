@@ -8,13 +8,6 @@
 
 namespace
 {
-enum : int
-{
-    kGroupStandard = 0,
-    kGroupTasks = 1,
-    kGroupCalcs = 2,
-};
-
 // The window is this much narrower while the side bar is hidden.
 constexpr int kSideBarWidth = 180;
 // Below this the window could no longer be found to set it back.

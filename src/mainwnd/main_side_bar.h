@@ -6,6 +6,11 @@
 
 class CMainDlg;
 
+// The main side bar's groups, by index: standard values, tasks, calculator.
+constexpr int kGroupStandard = 0;
+constexpr int kGroupTasks = 1;
+constexpr int kGroupCalcs = 2;
+
 class CMainSideBar : public CSideBar
 {
 public:

@@ -11,8 +11,6 @@
 
 namespace
 {
-constexpr int kGroupStandard = 0;
-constexpr int kGroupCalcs = 2;
 constexpr COLORREF kMarkedLineColour = RGB(255, 0, 0);
 
 // The resistor's picture, by layout: upright in the vertical one, lying in the horizontal one.
