@@ -30,11 +30,12 @@ bool ReturnsResultDirectly(UINT message)
 }
 } // namespace
 
-const TMessageEntry<CDialog> CDialog::s_messageMap[] = {
-    OnMessage(WM_INITDIALOG, &CDialog::OnInitDialogMessage),
-    OnCommand(IDOK, &CDialog::OnIdOK),
-    OnCommand(IDCANCEL, &CDialog::OnIdCancel),
+const CMessageEntry CDialog::s_messageEntries[] = {
+    OnMessage<WM_INITDIALOG, &CDialog::OnInitDialogMessage>(),
+    OnCommand<&CDialog::OnIdOK>(IDOK),
+    OnCommand<&CDialog::OnIdCancel>(IDCANCEL),
 };
+const CMessageMap CDialog::s_messageMap{CWnd::s_messageMap, s_messageEntries};
 
 CDialog::CDialog(UINT idTemplate, HWND hParent) : m_nIDTemplate(idTemplate), m_hParent(hParent) {}
 
@@ -77,28 +78,6 @@ void CDialog::EndDialog(INT_PTR result)
         ::DestroyWindow(m_hWnd);
 }
 
-LRESULT CDialog::OnInitDialogMessage(CMessage&)
-{
-    return OnInitDialog();
-}
-
-LRESULT CDialog::OnIdOK(CMessage&)
-{
-    OnOK();
-    return 0;
-}
-
-LRESULT CDialog::OnIdCancel(CMessage&)
-{
-    OnCancel();
-    return 0;
-}
-
-bool CDialog::ProcessMessage(CMessage& msg, LRESULT& result)
-{
-    return DispatchTable(this, s_messageMap, msg, result) || CWnd::ProcessMessage(msg, result);
-}
-
 LRESULT CDialog::DefaultProc(const CMessage&)
 {
     // The dialog manager's own processing runs when the procedure answers FALSE.
@@ -121,7 +100,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     if (self == nullptr)
         return FALSE;
 
-    CMessage msg{message, wParam, lParam};
+    const CMessage msg{message, wParam, lParam};
     LRESULT result = 0;
     const bool handled = self->DispatchGuarded(msg, result);
     if (message == WM_NCDESTROY)

@@ -23,16 +23,18 @@ protected:
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
 
-    bool ProcessMessage(CMessage& msg, LRESULT& result) override;
+    const CMessageMap& GetMessageMap() const override { return s_messageMap; }
     LRESULT DefaultProc(const CMessage& msg) override;
+
+    static const CMessageMap s_messageMap;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnInitDialogMessage(CMessage& msg);
-    LRESULT OnIdOK(CMessage& msg);
-    LRESULT OnIdCancel(CMessage& msg);
+    BOOL OnInitDialogMessage() { return OnInitDialog(); }
+    void OnIdOK() { OnOK(); }
+    void OnIdCancel() { OnCancel(); }
 
-    static const TMessageEntry<CDialog> s_messageMap[];
+    static const CMessageEntry s_messageEntries[];
     UINT m_nIDTemplate;
     HWND m_hParent;
     bool m_bModal = false;

@@ -5,6 +5,14 @@
 
 #include <utility>
 
+// Traits name the handle type, how it is closed and the value that means "no handle": null for
+// most kinds, INVALID_HANDLE_VALUE for files and searches.
+template <class T> struct CNullIsInvalid
+{
+    using Type = T;
+    static Type Invalid() { return nullptr; }
+};
+
 template <class Traits> class CHandle
 {
 public:
@@ -23,18 +31,18 @@ public:
     ~CHandle() { reset(); }
 
     Type get() const { return m_h; }
-    explicit operator bool() const { return m_h != nullptr; }
+    explicit operator bool() const { return m_h != Traits::Invalid(); }
 
     // Taking back the handle already owned must not close it.
-    void reset(Type h = nullptr)
+    void reset(Type h = Traits::Invalid())
     {
         if (h == m_h)
             return;
-        if (m_h != nullptr)
+        if (m_h != Traits::Invalid())
             Traits::Close(m_h);
         m_h = h;
     }
-    Type release() { return std::exchange(m_h, nullptr); }
+    Type release() { return std::exchange(m_h, Traits::Invalid()); }
     // For out-parameters: the handle owned until now is freed first.
     Type* put()
     {
@@ -43,61 +51,52 @@ public:
     }
 
 private:
-    Type m_h = nullptr;
+    Type m_h = Traits::Invalid();
 };
 
-template <class T> struct CGdiObjectTraits
+template <class T> struct CGdiObjectTraits : CNullIsInvalid<T>
 {
-    using Type = T;
     static void Close(T h) { ::DeleteObject(h); }
 };
-struct CMemoryDCTraits
+struct CMemoryDCTraits : CNullIsInvalid<HDC>
 {
-    using Type = HDC;
     static void Close(HDC h) { ::DeleteDC(h); }
 };
-struct CKeyTraits
+struct CKeyTraits : CNullIsInvalid<HKEY>
 {
-    using Type = HKEY;
     static void Close(HKEY h) { ::RegCloseKey(h); }
 };
-struct CModuleTraits
+struct CModuleTraits : CNullIsInvalid<HMODULE>
 {
-    using Type = HMODULE;
     static void Close(HMODULE h) { ::FreeLibrary(h); }
 };
-struct CMenuTraits
+struct CMenuTraits : CNullIsInvalid<HMENU>
 {
-    using Type = HMENU;
     static void Close(HMENU h) { ::DestroyMenu(h); }
 };
-struct CGlobalTraits
+struct CGlobalTraits : CNullIsInvalid<HGLOBAL>
 {
-    using Type = HGLOBAL;
     static void Close(HGLOBAL h) { ::GlobalFree(h); }
 };
-struct CIconTraits
-{
-    using Type = HICON;
-    static void Close(HICON h) { ::DestroyIcon(h); }
-};
-// FindFirstFile's handle; its failure value must be turned into null before it is owned.
+// FindFirstFile's handle, which fails with INVALID_HANDLE_VALUE.
 struct CFindTraits
 {
     using Type = HANDLE;
+    static Type Invalid() { return INVALID_HANDLE_VALUE; }
     static void Close(HANDLE h) { ::FindClose(h); }
 };
-struct CAccelTraits
+// CreateFile's handle, which fails with INVALID_HANDLE_VALUE.
+struct CFileTraits
 {
-    using Type = HACCEL;
-    static void Close(HACCEL h) { ::DestroyAcceleratorTable(h); }
+    using Type = HANDLE;
+    static Type Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE h) { ::CloseHandle(h); }
 };
 
 using CBrushHandle = CHandle<CGdiObjectTraits<HBRUSH>>;
 using CPenHandle = CHandle<CGdiObjectTraits<HPEN>>;
 using CFontHandle = CHandle<CGdiObjectTraits<HFONT>>;
 using CBitmapHandle = CHandle<CGdiObjectTraits<HBITMAP>>;
-using CRgnHandle = CHandle<CGdiObjectTraits<HRGN>>;
 using CMemoryDCHandle = CHandle<CMemoryDCTraits>;
 // A printer's context, from CreateDC or the print dialog, is deleted like a memory one.
 using CPrinterDCHandle = CHandle<CMemoryDCTraits>;
@@ -105,6 +104,5 @@ using CKeyHandle = CHandle<CKeyTraits>;
 using CModuleHandle = CHandle<CModuleTraits>;
 using CMenuHandle = CHandle<CMenuTraits>;
 using CGlobalHandle = CHandle<CGlobalTraits>;
-using CIconHandle = CHandle<CIconTraits>;
-using CAccelHandle = CHandle<CAccelTraits>;
 using CFindHandle = CHandle<CFindTraits>;
+using CFileHandle = CHandle<CFileTraits>;

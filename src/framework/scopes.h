@@ -1,8 +1,10 @@
 // Scope objects for paired calls: device contexts, selections and global memory locks.
-// Neither copyable nor movable: each pairs one call with its undo in the same scope.
+// Neither copyable nor movable, but for the selection guard: each pairs one call with its undo.
 #pragma once
 
 #include <windows.h>
+
+#include <utility>
 
 class CScope
 {
@@ -27,7 +29,7 @@ private:
     HDC m_hDC;
 };
 
-// GetDC or GetWindowDC, always given back with ReleaseDC.
+// GetDC, always given back with ReleaseDC.
 class CClientDC : CScope
 {
 public:
@@ -39,34 +41,46 @@ public:
     }
     HDC get() const { return m_hDC; }
 
-protected:
-    CClientDC(HWND hWnd, HDC hDC) : m_hWnd(hWnd), m_hDC(hDC) {}
-
 private:
     HWND m_hWnd;
     HDC m_hDC;
 };
 
-class CWindowDC : public CClientDC
+// SelectObject with the previous object restored; declare it after the object it selects. It
+// may start empty and be given a selection later, by a move, which hands the undo over.
+class CSelectObject
 {
 public:
-    explicit CWindowDC(HWND hWnd) : CClientDC(hWnd, ::GetWindowDC(hWnd)) {}
-};
-
-// SelectObject with the previous object restored; declare it after the object it selects.
-class CSelectObject : CScope
-{
-public:
+    CSelectObject() = default;
     CSelectObject(HDC hDC, HGDIOBJ hObject) : m_hDC(hDC), m_hOld(::SelectObject(hDC, hObject)) {}
-    ~CSelectObject()
+    CSelectObject(CSelectObject&& other) noexcept
+        : m_hDC(std::exchange(other.m_hDC, nullptr)), m_hOld(std::exchange(other.m_hOld, nullptr))
+    {
+    }
+    CSelectObject& operator=(CSelectObject&& other) noexcept
+    {
+        if (this != &other)
+        {
+            Restore();
+            m_hDC = std::exchange(other.m_hDC, nullptr);
+            m_hOld = std::exchange(other.m_hOld, nullptr);
+        }
+        return *this;
+    }
+    CSelectObject(const CSelectObject&) = delete;
+    CSelectObject& operator=(const CSelectObject&) = delete;
+    ~CSelectObject() { Restore(); }
+
+private:
+    void Restore()
     {
         if (m_hOld != nullptr && m_hOld != HGDI_ERROR)
             ::SelectObject(m_hDC, m_hOld);
+        m_hOld = nullptr;
     }
 
-private:
-    HDC m_hDC;
-    HGDIOBJ m_hOld;
+    HDC m_hDC = nullptr;
+    HGDIOBJ m_hOld = nullptr;
 };
 
 // SetTextColor and SetBkColor, both restored: the colours that monochrome blits and text take.

@@ -18,3 +18,10 @@ int CSliderCtrl::GetPos() const
 {
     return static_cast<int>(::SendMessageA(m_hWnd, TBM_GETPOS, 0, 0));
 }
+
+RECT CSliderCtrl::GetThumbRect() const
+{
+    RECT rcThumb{};
+    ::SendMessageA(m_hWnd, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&rcThumb));
+    return rcThumb;
+}

@@ -1,4 +1,4 @@
-// A trackbar of a dialog template, attached by subclassing: its range and thumb position.
+// A trackbar of a dialog template, attached by subclassing: its range, thumb position and place.
 #pragma once
 
 #include "framework/wnd.h"
@@ -10,4 +10,5 @@ public:
     // The control clamps the position to its range and notifies nobody.
     void SetPos(int nPos);
     int GetPos() const;
+    RECT GetThumbRect() const;
 };

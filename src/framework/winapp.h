@@ -1,4 +1,5 @@
-// Application object: start-up, optional message loop, exit.
+// Application object: start-up, then exit. The program's life is its main dialog, which runs
+// its own message loop, so there is none here.
 #pragma once
 
 #include <windows.h>
@@ -11,10 +12,13 @@ public:
     CWinApp& operator=(const CWinApp&) = delete;
     virtual ~CWinApp() = default;
 
-    // Start-up; false skips the message loop and goes straight to ExitInstance.
-    virtual bool InitInstance() = 0;
+    virtual void InitInstance() = 0;
     virtual int ExitInstance() { return m_nExitCode; }
-    int Run();
+    int Run()
+    {
+        InitInstance();
+        return ExitInstance();
+    }
 
 protected:
     int m_nExitCode = 0;

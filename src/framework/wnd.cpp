@@ -1,9 +1,12 @@
 // Window binding, subclassing, reflection of notifications and the exception boundary.
 #include "framework/wnd.h"
 
+#include "framework/resource_module.h"
+
 #include <commctrl.h>
 
 #include <exception>
+#include <utility>
 
 namespace
 {
@@ -25,6 +28,8 @@ DispatchErrorHook SetDispatchErrorHook(DispatchErrorHook hook)
     g_dispatchErrorHook = hook != nullptr ? hook : DefaultDispatchError;
     return old;
 }
+
+const CMessageMap CWnd::s_messageMap;
 
 CWnd::~CWnd()
 {
@@ -75,7 +80,7 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
                                     DWORD_PTR refData)
 {
     CWnd* self = reinterpret_cast<CWnd*>(refData);
-    CMessage msg{message, wParam, lParam};
+    const CMessage msg{message, wParam, lParam};
     LRESULT result = 0;
     if (message == WM_NCDESTROY)
     {
@@ -88,11 +93,14 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
     return ::DefSubclassProc(hWnd, message, wParam, lParam);
 }
 
-bool CWnd::DispatchGuarded(CMessage& msg, LRESULT& result)
+bool CWnd::DispatchGuarded(const CMessage& msg, LRESULT& result)
 {
+    // Handlers send messages of their own: the one being handled comes back after them.
+    const CMessage* pOuter = std::exchange(m_pCurrentMessage, &msg);
+    bool bHandled = false;
     try
     {
-        return ProcessMessage(msg, result);
+        bHandled = ProcessMessage(msg, result);
     }
     catch (const std::exception& e)
     {
@@ -102,20 +110,33 @@ bool CWnd::DispatchGuarded(CMessage& msg, LRESULT& result)
     {
         g_dispatchErrorHook("unknown exception");
     }
-    return false;
+    m_pCurrentMessage = pOuter;
+    return bHandled;
 }
 
-bool CWnd::ProcessMessage(CMessage& msg, LRESULT& result)
+bool CWnd::ProcessMessage(const CMessage& msg, LRESULT& result)
 {
+    for (const CMessageMap* pMap = &GetMessageMap(); pMap != nullptr; pMap = pMap->pBase)
+    {
+        for (std::size_t i = 0; i < pMap->nEntries; ++i)
+        {
+            const CMessageEntry& entry = pMap->pEntries[i];
+            if (entry.Matches(msg))
+            {
+                result = entry.thunk(*this, msg);
+                return true;
+            }
+        }
+    }
     HWND hFrom = nullptr;
     if (msg.message == WM_NOTIFY)
         hFrom = msg.Header()->hwndFrom;
-    else if (msg.message == WM_COMMAND && msg.lParam != 0)
-        hFrom = reinterpret_cast<HWND>(msg.lParam);
+    else if (msg.message == WM_COMMAND)
+        hFrom = msg.Control();
     CWnd* child = FromHandle(hFrom);
     if (child == nullptr || child == this)
         return false;
-    CMessage reflected{WM_REFLECT_BASE + msg.message, msg.wParam, msg.lParam};
+    const CMessage reflected{WM_REFLECT_BASE + msg.message, msg.wParam, msg.lParam};
     return child->DispatchGuarded(reflected, result);
 }
 
@@ -124,4 +145,22 @@ LRESULT CWnd::DefaultProc(const CMessage& msg)
     if (m_bSubclassed)
         return ::DefSubclassProc(m_hWnd, msg.message, msg.wParam, msg.lParam);
     return ::DefWindowProcA(m_hWnd, msg.message, msg.wParam, msg.lParam);
+}
+
+LRESULT CWnd::Default()
+{
+    return m_pCurrentMessage != nullptr ? DefaultProc(*m_pCurrentMessage) : 0;
+}
+
+std::string CWnd::GetText(HWND hWnd)
+{
+    std::string strText(static_cast<size_t>(::GetWindowTextLengthA(hWnd)) + 1, '\0');
+    strText.resize(
+        static_cast<size_t>(::GetWindowTextA(hWnd, strText.data(), static_cast<int>(strText.size()))));
+    return strText;
+}
+
+int CWnd::MessageBoxFromTable(UINT idText, UINT uType) const
+{
+    return ::MessageBoxA(m_hWnd, LoadResourceString(idText).c_str(), GetWindowText().c_str(), uType);
 }

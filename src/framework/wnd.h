@@ -1,10 +1,12 @@
 // Window base class: binds one C++ object to one HWND and dispatches its messages through the
-// class's static message table.
+// chain of static message tables of its class and its base classes.
 #pragma once
 
 #include "framework/message_map.h"
 
 #include <windows.h>
+
+#include <string>
 
 class CWnd
 {
@@ -26,24 +28,47 @@ public:
     // The object bound to a window by this layer, or null.
     static CWnd* FromHandle(HWND hWnd);
 
+    std::string GetWindowText() const { return GetText(m_hWnd); }
+    std::string GetDlgItemText(int id) const { return GetText(GetDlgItem(id)); }
+    // An edit raises EN_CHANGE before this returns, even when the text does not change.
+    void SetDlgItemText(int id, const std::string& strText) const
+    {
+        ::SetDlgItemTextA(m_hWnd, id, strText.c_str());
+    }
+    void ShowDlgItem(int id, bool bShow) const { ::ShowWindow(GetDlgItem(id), bShow ? SW_SHOW : SW_HIDE); }
+    void EnableDlgItem(int id, bool bEnable) const { ::EnableWindow(GetDlgItem(id), bEnable ? TRUE : FALSE); }
+    void SetIcon(HICON hIcon, bool bBig) const
+    {
+        ::SendMessageA(m_hWnd, WM_SETICON, bBig ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
+    }
+    // The string-table text idText under the window's own caption.
+    int MessageBoxFromTable(UINT idText, UINT uType) const;
+
+    static std::string GetText(HWND hWnd);
+
 protected:
-    // Returns true when the message was handled, with its result. The base class hands
-    // WM_NOTIFY and control WM_COMMAND messages back to the sending control's own object.
-    virtual bool ProcessMessage(CMessage& msg, LRESULT& result);
+    // The class's table; each class that has one overrides this, and its table names its base's.
+    virtual const CMessageMap& GetMessageMap() const { return s_messageMap; }
     // What the window would have done without this object.
     virtual LRESULT DefaultProc(const CMessage& msg);
-    // Runs ProcessMessage without letting an exception reach the system.
-    bool DispatchGuarded(CMessage& msg, LRESULT& result);
+    // The default processing of the message being handled, for handlers that add to it.
+    LRESULT Default();
+    // Runs the tables without letting an exception reach the system; true when handled.
+    bool DispatchGuarded(const CMessage& msg, LRESULT& result);
 
     void Bind(HWND hWnd);
     void Unbind();
 
+    static const CMessageMap s_messageMap;
     HWND m_hWnd = nullptr;
 
 private:
+    // The tables, then the sending control's own object for WM_NOTIFY and control WM_COMMAND.
+    bool ProcessMessage(const CMessage& msg, LRESULT& result);
     static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR idSubclass, DWORD_PTR refData);
     bool m_bSubclassed = false;
+    const CMessage* m_pCurrentMessage = nullptr;
 };
 
 // Errors that reach the dispatch boundary are reported here; tests install their own hook.

@@ -4,25 +4,20 @@
 
 #include <utility>
 
-const TMessageEntry<CBandeSlider> CBandeSlider::s_messageMap[] = {
-    OnMessage(WM_ERASEBKGND, &CBandeSlider::OnEraseBkgnd),
-    OnNotifyReflect(NM_CUSTOMDRAW, &CBandeSlider::OnCustomDraw),
+const CMessageEntry CBandeSlider::s_messageEntries[] = {
+    OnMessage<WM_ERASEBKGND, &CBandeSlider::OnEraseBkgnd>(),
+    OnNotifyReflect<&CBandeSlider::OnCustomDraw>(NM_CUSTOMDRAW),
 };
+const CMessageMap CBandeSlider::s_messageMap{CSliderCtrl::s_messageMap, s_messageEntries};
 
-bool CBandeSlider::ProcessMessage(CMessage& msg, LRESULT& result)
-{
-    return DispatchTable(this, s_messageMap, msg, result) || CSliderCtrl::ProcessMessage(msg, result);
-}
-
-LRESULT CBandeSlider::OnEraseBkgnd(CMessage&)
+BOOL CBandeSlider::OnEraseBkgnd(HDC)
 {
     // The channel's paint covers the whole control with the parent's pixels.
     return FALSE;
 }
 
-LRESULT CBandeSlider::OnCustomDraw(CMessage& msg)
+LRESULT CBandeSlider::OnCustomDraw(NMCUSTOMDRAW& nmcd)
 {
-    NMCUSTOMDRAW& nmcd = *reinterpret_cast<NMCUSTOMDRAW*>(msg.lParam);
     if (nmcd.dwDrawStage == CDDS_PREPAINT)
         return CDRF_NOTIFYITEMDRAW;
     if (nmcd.dwDrawStage != CDDS_ITEMPREPAINT)
@@ -58,7 +53,7 @@ void CBandeSlider::TakeBackground(int nWidth, int nHeight)
         return;
     m_hbmBackground = std::move(snapshot);
     m_hdcBackground = std::move(snapshotDC);
-    m_hbmOldBackground.emplace(m_hdcBackground.get(), m_hbmBackground.get());
+    m_hbmOldBackground = CSelectObject(m_hdcBackground.get(), m_hbmBackground.get());
     ::BitBlt(m_hdcBackground.get(), 0, 0, nWidth, nHeight, parentDC.get(), ptCorner.x, ptCorner.y, SRCCOPY);
 }
 
@@ -99,8 +94,7 @@ void CBandeSlider::DrawChannel(HDC hDC, const NMCUSTOMDRAW& nmcd)
 
 void CBandeSlider::DrawThumb(HDC hDC, const NMCUSTOMDRAW& nmcd)
 {
-    RECT rcThumb{};
-    ::SendMessageA(m_hWnd, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&rcThumb));
+    const RECT rcThumb = GetThumbRect();
     // Windows marks a pressed thumb selected; Wine marks it hot while the control holds the mouse.
     const bool bDragged = (nmcd.uItemState & CDIS_SELECTED) != 0 ||
                           ((nmcd.uItemState & CDIS_HOT) != 0 && ::GetCapture() == m_hWnd);

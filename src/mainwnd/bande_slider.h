@@ -9,8 +9,6 @@
 
 #include <commctrl.h>
 
-#include <optional>
-
 class CBandeSlider : public CSliderCtrl
 {
 public:
@@ -20,11 +18,12 @@ public:
     void DrawThumb(HDC hDC, const NMCUSTOMDRAW& nmcd);
 
 protected:
-    bool ProcessMessage(CMessage& msg, LRESULT& result) override;
+    const CMessageMap& GetMessageMap() const override { return s_messageMap; }
+    static const CMessageMap s_messageMap;
 
 private:
-    LRESULT OnEraseBkgnd(CMessage& msg);
-    LRESULT OnCustomDraw(CMessage& msg);
+    BOOL OnEraseBkgnd(HDC hDC);
+    LRESULT OnCustomDraw(NMCUSTOMDRAW& nmcd);
     // Copies the parent's pixels under the control, once for the control's life.
     void TakeBackground(int nWidth, int nHeight);
     void DrawBackground(HDC hDC, int nWidth, int nHeight);
@@ -33,7 +32,7 @@ private:
     // context and then the bitmap are freed.
     CBitmapHandle m_hbmBackground;
     CMemoryDCHandle m_hdcBackground;
-    std::optional<CSelectObject> m_hbmOldBackground;
+    CSelectObject m_hbmOldBackground;
 
-    static const TMessageEntry<CBandeSlider> s_messageMap[];
+    static const CMessageEntry s_messageEntries[];
 };

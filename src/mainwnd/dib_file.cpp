@@ -4,7 +4,6 @@
 #include "framework/scopes.h"
 
 #include <cstring>
-#include <fstream>
 #include <vector>
 
 namespace
@@ -29,6 +28,13 @@ void PutU32(std::vector<char>& out, DWORD v)
 {
     PutU16(out, v & 0xFFFF);
     PutU16(out, v >> 16);
+}
+
+// WriteFile may write less than asked (a full disk) and still succeed.
+bool WriteAll(HANDLE hFile, const void* pData, SIZE_T nBytes)
+{
+    DWORD nWritten = 0;
+    return ::WriteFile(hFile, pData, static_cast<DWORD>(nBytes), &nWritten, nullptr) && nWritten == nBytes;
 }
 } // namespace
 
@@ -110,9 +116,7 @@ bool WriteBitmapFile(const char* pszPath, HGLOBAL hDib)
     PutU32(out, 0); // two reserved words
     PutU32(out, nPixelsAt);
 
-    std::ofstream file(pszPath, std::ios::binary | std::ios::trunc);
-    file.write(out.data(), static_cast<std::streamsize>(out.size()));
-    file.write(static_cast<const char*>(lock.get()), static_cast<std::streamsize>(nPacked));
-    file.close();
-    return file.good();
+    const CFileHandle file(
+        ::CreateFileA(pszPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && WriteAll(file.get(), out.data(), out.size()) && WriteAll(file.get(), lock.get(), nPacked);
 }

@@ -29,11 +29,11 @@ const CalcRow kCalcRows[] = {
 constexpr UINT kResultFields[] = {IDC_CALC_U, IDC_CALC_I, IDC_CALC_P};
 } // namespace
 
-LRESULT CMainDlg::OnCalcCommand(CMessage& msg)
+void CMainDlg::OnCalcCommand(UINT id)
 {
     for (const CalcRow& row : kCalcRows)
     {
-        if (row.commandId != msg.Id())
+        if (row.commandId != id)
             continue;
         // The write below also reaches the R field's handler, which must not set the resistor.
         CFlagScope busy(m_bCalcBusy);
@@ -45,7 +45,6 @@ LRESULT CMainDlg::OnCalcCommand(CMessage& msg)
         values.p = ReadCalcField(m_sideBar.GetItemText(kGroupCalcs, IDC_CALC_P));
         m_sideBar.SetItemText(kGroupCalcs, row.fieldId, CalcResultText(row.quantity, values, strImpossible));
     }
-    return 0;
 }
 
 void CMainDlg::ClearCalcResults()
@@ -66,9 +65,9 @@ void CMainDlg::OnCalcEditR()
         return;
     const std::string strKept(KeptResistanceText(m_sideBar.GetItemText(kGroupCalcs, IDC_CALC_R)));
     // No CBN_SELCHANGE follows: the value box write below runs the update cycle in ohms.
-    ::SendDlgItemMessageA(m_hWnd, IDC_UNIT, CB_SETCURSEL, kUnitOhm, 0);
+    CComboBox(GetDlgItem(IDC_UNIT)).SetCurSel(kUnitOhm);
     CFlagScope fromCalc(m_bValueFromCalc);
-    ::SetDlgItemTextA(m_hWnd, IDC_VALUE, strKept.c_str());
+    SetDlgItemText(IDC_VALUE, strKept);
 }
 
 void CMainDlg::OnCalcEditUIP()

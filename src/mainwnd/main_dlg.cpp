@@ -10,44 +10,37 @@
 
 #include <commctrl.h>
 
-const TMessageEntry<CMainDlg> CMainDlg::s_messageMap[] = {
-    OnMessage(WM_PAINT, &CMainDlg::OnPaint),
-    OnMessage(WM_ERASEBKGND, &CMainDlg::OnEraseBkgnd),
-    OnMessage(WM_HSCROLL, &CMainDlg::OnScroll),
-    OnMessage(WM_VSCROLL, &CMainDlg::OnScroll),
-    OnControl(EN_CHANGE, IDC_VALUE, &CMainDlg::OnValueEditChange),
-    OnControl(CBN_SELCHANGE, IDC_UNIT, &CMainDlg::OnSelChangeUnit),
-    OnControl(CBN_SELCHANGE, IDC_TOLERANCE, &CMainDlg::OnSelChangeTolerance),
-    OnControl(CBN_SELCHANGE, IDC_TEMPCO, &CMainDlg::OnSelChangeTempCo),
-    OnCommand(ID_RINGS_4, &CMainDlg::OnUseRings4),
-    OnCommand(ID_RINGS_5, &CMainDlg::OnUseRings5),
-    OnCommand(ID_RINGS_6, &CMainDlg::OnUseRings6),
-    OnCommand(ID_TOPMOST, &CMainDlg::OnToggleTopmost),
-    OnCommand(ID_TOGGLE_SIDEBAR, &CMainDlg::OnToggleSideBar),
-    OnCommandRange(ID_SERIES_E3, ID_SERIES_E192, &CMainDlg::OnStandardValue),
-    OnCommandRange(ID_CALC_R, ID_CALC_P, &CMainDlg::OnCalcCommand),
-    OnCommand(ID_QUIT, &CMainDlg::OnQuit),
-    OnCommand(ID_COPY_VALUE, &CMainDlg::OnCopyValue),
-    OnCommand(ID_COPY_PICTURE, &CMainDlg::OnCopyPicture),
-    OnCommand(ID_SAVE_PICTURE, &CMainDlg::OnSavePicture),
-    OnCommand(ID_PRINT_VALUE, &CMainDlg::OnPrintValue),
-    OnCommand(ID_PRINT_RESISTOR, &CMainDlg::OnPrintResistor),
-    OnCommand(ID_COPY_MENU, &CMainDlg::OnCopyMenu),
-    OnCommand(ID_PRINT_MENU, &CMainDlg::OnPrintMenu),
+const CMessageEntry CMainDlg::s_messageEntries[] = {
+    OnMessage<WM_PAINT, &CMainDlg::OnPaint>(),
+    OnMessage<WM_ERASEBKGND, &CMainDlg::OnEraseBkgnd>(),
+    OnMessage<WM_HSCROLL, &CMainDlg::OnScroll>(),
+    OnMessage<WM_VSCROLL, &CMainDlg::OnScroll>(),
+    OnControl<&CMainDlg::OnValueEditChange>(EN_CHANGE, IDC_VALUE),
+    OnControl<&CMainDlg::OnSelChangeUnit>(CBN_SELCHANGE, IDC_UNIT),
+    OnControl<&CMainDlg::OnSelChangeTolerance>(CBN_SELCHANGE, IDC_TOLERANCE),
+    OnControl<&CMainDlg::OnSelChangeTempCo>(CBN_SELCHANGE, IDC_TEMPCO),
+    OnCommandRange<&CMainDlg::OnUseRings>(ID_RINGS_4, ID_RINGS_6),
+    OnCommand<&CMainDlg::OnToggleTopmost>(ID_TOPMOST),
+    OnCommand<&CMainDlg::OnToggleSideBar>(ID_TOGGLE_SIDEBAR),
+    OnCommandRange<&CMainDlg::OnStandardValue>(ID_SERIES_E3, ID_SERIES_E192),
+    OnCommandRange<&CMainDlg::OnCalcCommand>(ID_CALC_R, ID_CALC_P),
+    OnCommand<&CMainDlg::OnQuit>(ID_QUIT),
+    OnCommand<&CMainDlg::OnCopyValue>(ID_COPY_VALUE),
+    OnCommand<&CMainDlg::OnCopyPicture>(ID_COPY_PICTURE),
+    OnCommand<&CMainDlg::OnSavePicture>(ID_SAVE_PICTURE),
+    OnCommandRange<&CMainDlg::OnPrint>(ID_PRINT_RESISTOR, ID_PRINT_VALUE),
+    OnCommand<&CMainDlg::OnTaskMenu>(ID_COPY_MENU),
+    OnCommand<&CMainDlg::OnTaskMenu>(ID_PRINT_MENU),
     // Tooltips name their tool by its window handle, so only the code is compared.
-    {WM_NOTIFY, TTN_NEEDTEXTA, 0, 0, kMatchCode, &CMainDlg::OnToolTipText},
-    {WM_NOTIFY, TTN_NEEDTEXTW, 0, 0, kMatchCode, &CMainDlg::OnToolTipText},
-    OnMessage(WM_DESTROY, &CMainDlg::OnDestroy),
+    OnNotifyCode<&CMainDlg::OnToolTipTextA>(TTN_NEEDTEXTA),
+    OnNotifyCode<&CMainDlg::OnToolTipTextW>(TTN_NEEDTEXTW),
+    OnMessage<WM_DESTROY, &CMainDlg::OnDestroy>(),
 };
+const CMessageMap CMainDlg::s_messageMap{CDialog::s_messageMap, s_messageEntries};
 
 CMainDlg::CMainDlg(UINT idTemplate, CAppSettings& settings, HWND hParent)
     : CDialog(idTemplate, hParent), m_settings(settings), m_sideBar(*this)
 {
-}
-
-bool CMainDlg::ProcessMessage(CMessage& msg, LRESULT& result)
-{
-    return DispatchTable(this, s_messageMap, msg, result) || CDialog::ProcessMessage(msg, result);
 }
 
 BOOL CMainDlg::OnInitDialog()
@@ -57,8 +50,8 @@ BOOL CMainDlg::OnInitDialog()
     HINSTANCE hInstance = ::GetModuleHandleA(nullptr);
     // Shared icons from LoadIcon belong to the system: nothing to free.
     HICON hIcon = ::LoadIconA(hInstance, MAKEINTRESOURCEA(IDR_MAINFRAME));
-    ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(hIcon));
-    ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
+    SetIcon(hIcon, true);
+    SetIcon(hIcon, false);
     InitControls();
     EnableToolTips();
     m_sideBar.SubclassDlgItem(IDC_SIDEBAR, m_hWnd);
@@ -82,11 +75,7 @@ void CMainDlg::AskFirstRun()
     if (m_settings.m_bFirstRun == 0)
         return;
     m_settings.m_bFirstRun = FALSE;
-    // The product's name, which the template gives the window.
-    char szCaption[64] = {};
-    ::GetWindowTextA(m_hWnd, szCaption, sizeof szCaption);
-    ::MessageBoxA(m_hWnd, LoadResourceString(IDS_FIRST_RUN).c_str(), szCaption,
-                  MB_YESNO | MB_ICONINFORMATION | MB_SYSTEMMODAL);
+    MessageBoxFromTable(IDS_FIRST_RUN, MB_YESNO | MB_ICONINFORMATION | MB_SYSTEMMODAL);
 }
 
 void CMainDlg::InitControls()
@@ -98,32 +87,31 @@ void CMainDlg::InitControls()
     }
 
     // The unit list draws in "Symbol", where "W" is the ohm sign.
-    HWND hUnit = GetDlgItem(IDC_UNIT);
-    HGDIOBJ hFont = reinterpret_cast<HGDIOBJ>(::SendMessageA(hUnit, WM_GETFONT, 0, 0));
+    const CComboBox unit(GetDlgItem(IDC_UNIT));
+    const HFONT hFont = unit.GetFont();
     LOGFONTA lf{};
-    ::GetObjectA(hFont != nullptr ? hFont : ::GetStockObject(SYSTEM_FONT), sizeof lf, &lf);
+    ::GetObjectA(hFont != nullptr ? static_cast<HGDIOBJ>(hFont) : ::GetStockObject(SYSTEM_FONT), sizeof lf,
+                 &lf);
     ::lstrcpynA(lf.lfFaceName, "Symbol", LF_FACESIZE);
     m_unitFont.reset(::CreateFontIndirectA(&lf));
-    ::SendMessageA(hUnit, WM_SETFONT, reinterpret_cast<WPARAM>(m_unitFont.get()), TRUE);
+    unit.SetFont(m_unitFont.get());
 
     for (std::string_view text : kUnitComboTexts)
-        ::SendMessageA(hUnit, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::string(text).c_str()));
+        unit.AddString(std::string(text));
+    const CComboBox tolerance(GetDlgItem(IDC_TOLERANCE));
     for (int pos = 1; pos <= kRingPositionCount[kSlotTolerance]; ++pos)
-        ::SendDlgItemMessageA(m_hWnd, IDC_TOLERANCE, CB_ADDSTRING, 0,
-                              reinterpret_cast<LPARAM>(std::string(ToleranceText(pos)).c_str()));
+        tolerance.AddString(std::string(ToleranceText(pos)));
+    const CComboBox tempCo(GetDlgItem(IDC_TEMPCO));
     for (int pos = 1; pos <= kRingPositionCount[kSlotTempCo]; ++pos)
-        ::SendDlgItemMessageA(m_hWnd, IDC_TEMPCO, CB_ADDSTRING, 0,
-                              reinterpret_cast<LPARAM>(std::string(TempCoText(pos)).c_str()));
+        tempCo.AddString(std::string(TempCoText(pos)));
 }
 
 void CMainDlg::ShowRingControls()
 {
     const int nRingMode = m_settings.m_nRingMode;
-    const int nThird = IsRingShown(nRingMode, kSlotThirdDigit) ? SW_SHOW : SW_HIDE;
-    const int nTempCo = IsRingShown(nRingMode, kSlotTempCo) ? SW_SHOW : SW_HIDE;
-    ::ShowWindow(GetDlgItem(IDC_BANDE3), nThird);
-    ::ShowWindow(GetDlgItem(IDC_BANDE6), nTempCo);
-    ::ShowWindow(GetDlgItem(IDC_TEMPCO), nTempCo);
+    ShowDlgItem(IDC_BANDE3, IsRingShown(nRingMode, kSlotThirdDigit));
+    ShowDlgItem(IDC_BANDE6, IsRingShown(nRingMode, kSlotTempCo));
+    ShowDlgItem(IDC_TEMPCO, IsRingShown(nRingMode, kSlotTempCo));
 }
 
 // A position that no monitor shows, or none stored, centres the window on its monitor's work area.
@@ -169,17 +157,15 @@ void CMainDlg::CaptureWindowState()
     }
 }
 
-LRESULT CMainDlg::OnDestroy(CMessage& msg)
+void CMainDlg::OnDestroy()
 {
     if (!m_bReplaced)
         CaptureWindowState();
-    return DefaultProc(msg);
 }
 
-LRESULT CMainDlg::OnQuit(CMessage&)
+void CMainDlg::OnQuit()
 {
     EndDialog(IDCANCEL);
-    return 0;
 }
 
 void CMainDlg::UseRings(int nRingMode)
@@ -190,34 +176,19 @@ void CMainDlg::UseRings(int nRingMode)
     OnValueTextChanged();
 }
 
-LRESULT CMainDlg::OnUseRings4(CMessage&)
+void CMainDlg::OnUseRings(UINT id)
 {
-    UseRings(kRingMode4);
-    return 0;
+    UseRings(kRingMode4 + static_cast<int>(id - ID_RINGS_4));
 }
 
-LRESULT CMainDlg::OnUseRings5(CMessage&)
-{
-    UseRings(kRingMode5);
-    return 0;
-}
-
-LRESULT CMainDlg::OnUseRings6(CMessage&)
-{
-    UseRings(kRingMode6);
-    return 0;
-}
-
-LRESULT CMainDlg::OnToggleTopmost(CMessage&)
+void CMainDlg::OnToggleTopmost()
 {
     m_settings.m_bTopmost = m_settings.m_bTopmost == 1 ? FALSE : TRUE;
     ApplyInterface(APPLY_TOPMOST);
-    return 0;
 }
 
-LRESULT CMainDlg::OnToggleSideBar(CMessage&)
+void CMainDlg::OnToggleSideBar()
 {
     m_settings.m_bShowSideBar = m_settings.m_bShowSideBar == 1 ? FALSE : TRUE;
     ApplyInterface(APPLY_SIDEBAR);
-    return 0;
 }

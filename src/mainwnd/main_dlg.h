@@ -1,6 +1,7 @@
 // The main window: the resistor, its ring selectors, value box and lists, and the side bar.
 #pragma once
 
+#include "framework/combo_box.h"
 #include "framework/dialog.h"
 #include "framework/handles.h"
 #include "framework/layered_window.h"
@@ -10,10 +11,21 @@
 #include "mainwnd/main_window_host.h"
 #include "model/resistor_state.h"
 #include "model/series_tables.h"
-#include "shell/app_settings.h"
+#include "settings/app_settings.h"
+
+#include <commctrl.h>
 
 #include <array>
 #include <string>
+
+// What ApplyInterface brings in line with the settings.
+enum : int
+{
+    APPLY_ALL = 0,
+    APPLY_TOPMOST = 1,
+    APPLY_RINGS = 2,
+    APPLY_SIDEBAR = 3,
+};
 
 class CMainDlg : public CDialog
 {
@@ -60,39 +72,39 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    bool ProcessMessage(CMessage& msg, LRESULT& result) override;
+    const CMessageMap& GetMessageMap() const override { return s_messageMap; }
+    static const CMessageMap s_messageMap;
 
     // The side bar's three groups and their rows, built anew.
     void BuildSideBar();
     void CaptureWindowState();
 
 private:
-    LRESULT OnPaint(CMessage& msg);
-    LRESULT OnEraseBkgnd(CMessage& msg);
-    LRESULT OnScroll(CMessage& msg);
-    LRESULT OnValueEditChange(CMessage& msg);
-    LRESULT OnSelChangeUnit(CMessage& msg);
-    LRESULT OnSelChangeTolerance(CMessage& msg);
-    LRESULT OnSelChangeTempCo(CMessage& msg);
-    LRESULT OnUseRings4(CMessage& msg);
-    LRESULT OnUseRings5(CMessage& msg);
-    LRESULT OnUseRings6(CMessage& msg);
-    LRESULT OnToggleTopmost(CMessage& msg);
-    LRESULT OnToggleSideBar(CMessage& msg);
-    LRESULT OnStandardValue(CMessage& msg);
-    LRESULT OnCalcCommand(CMessage& msg);
-    LRESULT OnToolTipText(CMessage& msg);
-    LRESULT OnQuit(CMessage& msg);
-    LRESULT OnCopyValue(CMessage& msg);
-    LRESULT OnCopyPicture(CMessage& msg);
-    LRESULT OnSavePicture(CMessage& msg);
-    LRESULT OnPrintValue(CMessage& msg);
-    LRESULT OnPrintResistor(CMessage& msg);
-    LRESULT OnCopyMenu(CMessage& msg);
-    LRESULT OnPrintMenu(CMessage& msg);
+    void OnPaint();
+    BOOL OnEraseBkgnd(HDC hDC);
+    void OnScroll(UINT nCode, UINT nPos, HWND hScrollBar);
+    void OnValueEditChange();
+    void OnSelChangeUnit();
+    void OnSelChangeTolerance();
+    void OnSelChangeTempCo();
+    void OnUseRings(UINT id);
+    void OnToggleTopmost();
+    void OnToggleSideBar();
+    void OnStandardValue(UINT id);
+    void OnCalcCommand(UINT id);
+    void OnToolTipTextA(NMTTDISPINFOA& info);
+    void OnToolTipTextW(NMTTDISPINFOW& info);
+    void OnQuit();
+    void OnCopyValue();
+    void OnCopyPicture();
+    void OnSavePicture();
+    void OnPrint(UINT id);
+    void OnTaskMenu(UINT id);
+    void OnDestroy();
     // Pop-up menu idMenu at the mouse cursor; its choice comes back as WM_COMMAND.
     void ShowPopupMenu(UINT idMenu);
-    LRESULT OnDestroy(CMessage& msg);
+    // The tooltip text of a tool, named by its window handle or its identifier, into m_strToolTip.
+    void LoadToolTipText(UINT_PTR idFrom, UINT uFlags);
 
     void InitControls();
     void EnableToolTips();
@@ -110,7 +122,7 @@ private:
     // The box's value in ohms into the R field, which must not take it for the user's edit.
     void WriteResistanceField();
     ResistorState ReadRings() const;
-    int GetComboSel(int id) const;
+    int GetComboSel(int id) const { return CComboBox(GetDlgItem(id)).GetCurSel(); }
     std::string GetValueText() const;
 
     CAppSettings& m_settings;
@@ -144,5 +156,5 @@ private:
     // Ended for a new window, which now owns the state in the settings.
     bool m_bReplaced = false;
 
-    static const TMessageEntry<CMainDlg> s_messageMap[];
+    static const CMessageEntry s_messageEntries[];
 };

@@ -65,36 +65,33 @@ bool CMainDlg::SavePicture(const char* pszPath) const
 }
 
 // The clipboard is emptied only once the text is ready, so a failure leaves it as it was.
-LRESULT CMainDlg::OnCopyValue(CMessage&)
+void CMainDlg::OnCopyValue()
 {
     const std::string text = GetValueSummary();
     CClipboard clipboard(m_hWnd);
     if (!clipboard.IsOpen())
-        return 0;
+        return;
     CGlobalHandle block(::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
     {
         CGlobalLock lock(block.get());
         if (lock.get() == nullptr)
-            return 0;
+            return;
         std::memcpy(lock.get(), text.c_str(), text.size() + 1);
     }
     clipboard.Replace(CF_TEXT, block);
-    return 0;
 }
 
-LRESULT CMainDlg::OnCopyPicture(CMessage&)
+void CMainDlg::OnCopyPicture()
 {
     CBitmapHandle picture = RenderResistorBitmap();
     CClipboard clipboard(m_hWnd);
     clipboard.Replace(CF_BITMAP, picture);
-    return 0;
 }
 
-LRESULT CMainDlg::OnSavePicture(CMessage&)
+void CMainDlg::OnSavePicture()
 {
     if (const std::optional<std::string> path = AskBitmapPath(m_hWnd))
         SavePicture(path->c_str());
-    return 0;
 }
 
 void CMainDlg::Print(int nWhat)
@@ -113,24 +110,12 @@ void CMainDlg::Print(int nWhat)
                                 });
     }
     if (!bPrinted)
-    {
-        char szCaption[64] = {};
-        ::GetWindowTextA(m_hWnd, szCaption, sizeof szCaption);
-        ::MessageBoxA(m_hWnd, LoadResourceString(IDS_PRINT_ERROR).c_str(), szCaption,
-                      MB_OK | MB_ICONEXCLAMATION);
-    }
+        MessageBoxFromTable(IDS_PRINT_ERROR, MB_OK | MB_ICONEXCLAMATION);
 }
 
-LRESULT CMainDlg::OnPrintValue(CMessage&)
+void CMainDlg::OnPrint(UINT id)
 {
-    Print(0);
-    return 0;
-}
-
-LRESULT CMainDlg::OnPrintResistor(CMessage&)
-{
-    Print(1);
-    return 0;
+    Print(id == ID_PRINT_VALUE ? 0 : 1);
 }
 
 void CMainDlg::ShowPopupMenu(UINT idMenu)
@@ -143,14 +128,7 @@ void CMainDlg::ShowPopupMenu(UINT idMenu)
     ::TrackPopupMenu(hPopup, 0, pt.x, pt.y, 0, m_hWnd, nullptr);
 }
 
-LRESULT CMainDlg::OnCopyMenu(CMessage&)
+void CMainDlg::OnTaskMenu(UINT id)
 {
-    ShowPopupMenu(IDM_COPY);
-    return 0;
-}
-
-LRESULT CMainDlg::OnPrintMenu(CMessage&)
-{
-    ShowPopupMenu(IDM_PRINT);
-    return 0;
+    ShowPopupMenu(id == ID_COPY_MENU ? IDM_COPY : IDM_PRINT);
 }

@@ -115,7 +115,7 @@ void CMainDlg::BuildSideBar()
     // Only 0 collapses a group: any other stored state leaves it as built, open.
     m_sideBar.ExpandGroup(kGroupStandard, m_settings.m_bGroupOpen[kGroupStandard]);
     // Only the series offered get a row; their texts are written by the update cycle.
-    for (UINT i = 0; i < kUseSeriesCount; ++i)
+    for (UINT i = 0; i < kSeriesCount; ++i)
     {
         if (m_settings.m_bUseSeries[i])
             m_sideBar.AddItem(kGroupStandard, std::string(), ID_SERIES_E3 + i, SIDEBAR_ITEM_LINK);

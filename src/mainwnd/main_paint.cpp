@@ -7,8 +7,6 @@
 #include "mainwnd/resistor_picture.h"
 #include "res/resource.h"
 
-#include <optional>
-
 namespace
 {
 // The picture follows the layout in use, so that the rings always meet their selectors.
@@ -18,7 +16,7 @@ CPictureSettings PictureSettings(const CAppSettings& settings, UINT idTemplate)
 }
 } // namespace
 
-LRESULT CMainDlg::OnPaint(CMessage&)
+void CMainDlg::OnPaint()
 {
     CPaintDC dc(m_hWnd);
     RECT rcClient{};
@@ -29,14 +27,13 @@ LRESULT CMainDlg::OnPaint(CMessage&)
         const int x = (rcClient.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
         const int y = (rcClient.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
         ::DrawIcon(dc.get(), x, y, ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
-        return 0;
+        return;
     }
     COffscreenDC buffer(dc.get());
     DrawResistorPicture(buffer.get(), rcClient, ReadRings(), PictureSettings(m_settings, GetTemplateId()));
-    return 0;
 }
 
-LRESULT CMainDlg::OnEraseBkgnd(CMessage&)
+BOOL CMainDlg::OnEraseBkgnd(HDC)
 {
     // The paint covers the whole client area; erasing first would only make it flicker.
     return FALSE;
@@ -44,14 +41,13 @@ LRESULT CMainDlg::OnEraseBkgnd(CMessage&)
 
 void CMainDlg::DessinerBande(short nBande, HDC hDC)
 {
-    std::optional<CClientDC> windowDC;
     if (hDC == nullptr)
     {
-        windowDC.emplace(m_hWnd);
-        hDC = windowDC->get();
-    }
-    if (hDC == nullptr)
+        const CClientDC windowDC(m_hWnd);
+        if (windowDC.get() != nullptr)
+            DessinerBande(nBande, windowDC.get());
         return;
+    }
     const CPictureSettings settings = PictureSettings(m_settings, GetTemplateId());
     DrawRing(hDC, nBande, ReadRings(), settings.bHorizontal, settings.bGradient);
 }

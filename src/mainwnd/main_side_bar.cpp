@@ -5,26 +5,13 @@
 
 #include "res/resource.h"
 
-const TMessageEntry<CMainSideBar> CMainSideBar::s_messageMap[] = {
-    OnControl(EN_CHANGE, IDC_CALC_R, &CMainSideBar::OnCalcEditR),
-    OnControl(EN_CHANGE, IDC_CALC_U, &CMainSideBar::OnCalcEditUIP),
-    OnControl(EN_CHANGE, IDC_CALC_I, &CMainSideBar::OnCalcEditUIP),
-    OnControl(EN_CHANGE, IDC_CALC_P, &CMainSideBar::OnCalcEditUIP),
+template <void (CMainDlg::*Handler)()> void CMainSideBar::Forward()
+{
+    (m_owner.*Handler)();
+}
+
+const CMessageEntry CMainSideBar::s_messageEntries[] = {
+    OnControl<&CMainSideBar::Forward<&CMainDlg::OnCalcEditR>>(EN_CHANGE, IDC_CALC_R),
+    OnControlRange<&CMainSideBar::Forward<&CMainDlg::OnCalcEditUIP>>(EN_CHANGE, IDC_CALC_U, IDC_CALC_P),
 };
-
-bool CMainSideBar::ProcessMessage(CMessage& msg, LRESULT& result)
-{
-    return DispatchTable(this, s_messageMap, msg, result) || CSideBar::ProcessMessage(msg, result);
-}
-
-LRESULT CMainSideBar::OnCalcEditR(CMessage&)
-{
-    m_owner.OnCalcEditR();
-    return 0;
-}
-
-LRESULT CMainSideBar::OnCalcEditUIP(CMessage&)
-{
-    m_owner.OnCalcEditUIP();
-    return 0;
-}
+const CMessageMap CMainSideBar::s_messageMap{CSideBar::s_messageMap, s_messageEntries};

@@ -17,12 +17,13 @@ public:
     explicit CMainSideBar(CMainDlg& owner) : m_owner(owner) {}
 
 protected:
-    bool ProcessMessage(CMessage& msg, LRESULT& result) override;
+    const CMessageMap& GetMessageMap() const override { return s_messageMap; }
+    static const CMessageMap s_messageMap;
 
 private:
-    LRESULT OnCalcEditR(CMessage& msg);
-    LRESULT OnCalcEditUIP(CMessage& msg);
+    // Runs a handler of the owner, which the fields' notifications do not reach by themselves.
+    template <void (CMainDlg::*Handler)()> void Forward();
 
-    static const TMessageEntry<CMainSideBar> s_messageMap[];
+    static const CMessageEntry s_messageEntries[];
     CMainDlg& m_owner;
 };

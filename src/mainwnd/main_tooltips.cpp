@@ -47,13 +47,8 @@ void CMainDlg::EnableToolTips()
     }
 }
 
-LRESULT CMainDlg::OnToolTipText(CMessage& msg)
+void CMainDlg::LoadToolTipText(UINT_PTR idFrom, UINT uFlags)
 {
-    // Both widths share the header and the flags' place up to the text buffer.
-    auto* pInfo = reinterpret_cast<NMTTDISPINFOA*>(msg.lParam);
-    const bool bWide = pInfo->hdr.code == TTN_NEEDTEXTW;
-    const UINT uFlags = bWide ? reinterpret_cast<NMTTDISPINFOW*>(msg.lParam)->uFlags : pInfo->uFlags;
-    const UINT_PTR idFrom = pInfo->hdr.idFrom;
     const int id = (uFlags & TTF_IDISHWND) != 0 ? ::GetDlgCtrlID(reinterpret_cast<HWND>(idFrom))
                                                 : static_cast<int>(idFrom);
     m_strToolTip.clear();
@@ -68,17 +63,20 @@ LRESULT CMainDlg::OnToolTipText(CMessage& msg)
         if (tip.id == id)
             m_strToolTip = LoadResourceString(tip.textId);
     }
-    if (bWide)
-    {
-        m_wstrToolTip.assign(m_strToolTip.size() + 1, L'\0');
-        const int n = ::MultiByteToWideChar(CP_ACP, 0, m_strToolTip.c_str(), -1, m_wstrToolTip.data(),
-                                            static_cast<int>(m_wstrToolTip.size()));
-        m_wstrToolTip.resize(n > 0 ? static_cast<size_t>(n) - 1 : 0);
-        reinterpret_cast<NMTTDISPINFOW*>(msg.lParam)->lpszText = m_wstrToolTip.data();
-    }
-    else
-    {
-        pInfo->lpszText = m_strToolTip.data();
-    }
-    return 0;
+}
+
+void CMainDlg::OnToolTipTextA(NMTTDISPINFOA& info)
+{
+    LoadToolTipText(info.hdr.idFrom, info.uFlags);
+    info.lpszText = m_strToolTip.data();
+}
+
+void CMainDlg::OnToolTipTextW(NMTTDISPINFOW& info)
+{
+    LoadToolTipText(info.hdr.idFrom, info.uFlags);
+    m_wstrToolTip.assign(m_strToolTip.size() + 1, L'\0');
+    const int n = ::MultiByteToWideChar(CP_ACP, 0, m_strToolTip.c_str(), -1, m_wstrToolTip.data(),
+                                        static_cast<int>(m_wstrToolTip.size()));
+    m_wstrToolTip.resize(n > 0 ? static_cast<size_t>(n) - 1 : 0);
+    info.lpszText = m_wstrToolTip.data();
 }

@@ -21,17 +21,9 @@ constexpr RECT kPictureHorizontal{46, 5, 278, 75};
 constexpr size_t kMarkOrder[] = {2, 3, 5, 4, 6};
 } // namespace
 
-int CMainDlg::GetComboSel(int id) const
-{
-    return static_cast<int>(::SendDlgItemMessageA(m_hWnd, id, CB_GETCURSEL, 0, 0));
-}
-
 std::string CMainDlg::GetValueText() const
 {
-    HWND hValue = GetDlgItem(IDC_VALUE);
-    std::string text(static_cast<size_t>(::GetWindowTextLengthA(hValue)) + 1, '\0');
-    text.resize(static_cast<size_t>(::GetWindowTextA(hValue, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return GetDlgItemText(IDC_VALUE);
 }
 
 double CMainDlg::GetValueMilliohms() const
@@ -63,23 +55,20 @@ void CMainDlg::UpdateFromRings()
         m_sideBar.SetItemText(kGroupCalcs, IDC_CALC_R, FormatDecimal(hundredths / 100.0f, 3));
     }
     const RingValueText value = FormatRingValue(hundredths);
-    ::SendDlgItemMessageA(m_hWnd, IDC_UNIT, CB_SETCURSEL, static_cast<WPARAM>(value.unit), 0);
-    ::SendDlgItemMessageA(m_hWnd, IDC_TOLERANCE, CB_SETCURSEL,
-                          static_cast<WPARAM>(state.positions[kSlotTolerance] - 1), 0);
-    ::SendDlgItemMessageA(m_hWnd, IDC_TEMPCO, CB_SETCURSEL,
-                          static_cast<WPARAM>(state.positions[kSlotTempCo] - 1), 0);
+    CComboBox(GetDlgItem(IDC_UNIT)).SetCurSel(value.unit);
+    CComboBox(GetDlgItem(IDC_TOLERANCE)).SetCurSel(state.positions[kSlotTolerance] - 1);
+    CComboBox(GetDlgItem(IDC_TEMPCO)).SetCurSel(state.positions[kSlotTempCo] - 1);
     // Runs OnValueTextChanged, which reads the value with the unit just selected.
-    ::SetDlgItemTextA(m_hWnd, IDC_VALUE, value.text.c_str());
+    SetDlgItemText(IDC_VALUE, value.text);
     RefreshStandardValues();
 }
 
 // Every scroll code counts, so the value follows the thumb while it is dragged.
-LRESULT CMainDlg::OnScroll(CMessage& msg)
+void CMainDlg::OnScroll(UINT, UINT, HWND hScrollBar)
 {
-    const HWND hFrom = reinterpret_cast<HWND>(msg.lParam);
     for (size_t slot = 0; slot < kRingSlotCount; ++slot)
     {
-        if (hFrom != nullptr && m_bandes[slot]->GetSafeHwnd() == hFrom)
+        if (hScrollBar != nullptr && m_bandes[slot]->GetSafeHwnd() == hScrollBar)
         {
             CFlagScope fromRings(m_bUpdatingFromRings);
             // The moved ring is painted at once; the rest of the picture did not change.
@@ -88,13 +77,11 @@ LRESULT CMainDlg::OnScroll(CMessage& msg)
             break;
         }
     }
-    return DefaultProc(msg);
 }
 
-LRESULT CMainDlg::OnValueEditChange(CMessage&)
+void CMainDlg::OnValueEditChange()
 {
     OnValueTextChanged();
-    return 0;
 }
 
 void CMainDlg::OnValueTextChanged()
@@ -105,7 +92,7 @@ void CMainDlg::OnValueTextChanged()
     m_bReactToValueEdit = false;
     const std::string filtered = FilterValueText(text, GetComboSel(IDC_UNIT));
     if (filtered != text)
-        ::SetDlgItemTextA(m_hWnd, IDC_VALUE, filtered.c_str());
+        SetDlgItemText(IDC_VALUE, filtered);
     ApplyValueChange(kChangedValue);
     // A value that came from the R field is not written back into it.
     if (!m_bValueFromCalc)
@@ -171,31 +158,26 @@ void CMainDlg::RefreshStandardValues()
 }
 
 // The number in the box stays and now means another resistance.
-LRESULT CMainDlg::OnSelChangeUnit(CMessage&)
+void CMainDlg::OnSelChangeUnit()
 {
     ApplyValueChange(kChangedValue);
     WriteResistanceField();
-    return 0;
 }
 
-LRESULT CMainDlg::OnSelChangeTolerance(CMessage&)
+void CMainDlg::OnSelChangeTolerance()
 {
     ApplyValueChange(kChangedTolerance);
-    return 0;
 }
 
-LRESULT CMainDlg::OnSelChangeTempCo(CMessage&)
+void CMainDlg::OnSelChangeTempCo()
 {
     ApplyValueChange(kChangedTempCo);
-    return 0;
 }
 
-LRESULT CMainDlg::OnStandardValue(CMessage& msg)
+void CMainDlg::OnStandardValue(UINT id)
 {
-    const size_t index = msg.Id() - ID_SERIES_E3;
-    ::SendDlgItemMessageA(m_hWnd, IDC_UNIT, CB_SETCURSEL, kUnitOhm, 0);
+    const size_t index = id - ID_SERIES_E3;
+    CComboBox(GetDlgItem(IDC_UNIT)).SetCurSel(kUnitOhm);
     // The update cycle follows through OnValueTextChanged.
-    ::SetDlgItemTextA(m_hWnd, IDC_VALUE,
-                      FormatDecimal(static_cast<float>(m_standardValues[index]), 3).c_str());
-    return 0;
+    SetDlgItemText(IDC_VALUE, FormatDecimal(static_cast<float>(m_standardValues[index]), 3));
 }

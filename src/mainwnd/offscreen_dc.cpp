@@ -18,7 +18,7 @@ COffscreenDC::COffscreenDC(HDC hDC) : m_hTarget(hDC)
         m_memDC.reset();
         return;
     }
-    m_selectBitmap.emplace(m_memDC.get(), m_bitmap.get());
+    m_selectBitmap = CSelectObject(m_memDC.get(), m_bitmap.get());
     ::SetMapMode(m_memDC.get(), ::GetMapMode(hDC));
     // The buffer's first pixel is the clip box's corner, so callers draw in the target's coordinates.
     ::SetWindowOrgEx(m_memDC.get(), m_rect.left, m_rect.top, nullptr);

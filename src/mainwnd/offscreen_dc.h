@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <optional>
-
 class COffscreenDC
 {
 public:
@@ -26,5 +24,5 @@ private:
     RECT m_rect{};
     CBitmapHandle m_bitmap;
     CMemoryDCHandle m_memDC;
-    std::optional<CSelectObject> m_selectBitmap;
+    CSelectObject m_selectBitmap;
 };

@@ -40,10 +40,9 @@ void CLanguageManager::Enumerate(const std::string& strFolder)
     m_paths.clear();
     WIN32_FIND_DATAA found{};
     const std::string strPattern = strFolder + "\\langue*.dll";
-    HANDLE hFirst = ::FindFirstFileA(strPattern.c_str(), &found);
-    if (hFirst == INVALID_HANDLE_VALUE)
+    const CFindHandle hFind(::FindFirstFileA(strPattern.c_str(), &found));
+    if (!hFind)
         return;
-    CFindHandle hFind(hFirst);
     do
     {
         const std::string strPath = strFolder + "\\" + found.cFileName;

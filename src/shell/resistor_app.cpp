@@ -6,21 +6,14 @@
 
 #include <commctrl.h>
 
-namespace
-{
-// ICC_WIN95_CLASSES | ICC_COOL_CLASSES.
-constexpr DWORD kCommonControlClasses = 0x4FF;
-} // namespace
-
-bool CResistorApp::InitInstance()
+void CResistorApp::InitInstance()
 {
     m_languages.Enumerate();
-    INITCOMMONCONTROLSEX icc{sizeof(icc), kCommonControlClasses};
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_COOL_CLASSES};
     ::InitCommonControlsEx(&icc);
     m_settings.Load();
+    // The program's life is the main window, which runs its own message loop.
     RunMainWindow();
-    // The program's life is the main window; no message loop of our own follows.
-    return false;
 }
 
 int CResistorApp::ExitInstance()

@@ -3,13 +3,13 @@
 
 #include "framework/winapp.h"
 #include "mainwnd/main_window_host.h"
-#include "shell/app_settings.h"
+#include "settings/app_settings.h"
 #include "shell/language_manager.h"
 
 class CResistorApp : public CWinApp, public IMainWindowHost
 {
 public:
-    bool InitInstance() override;
+    void InitInstance() override;
     int ExitInstance() override;
     // Runs one main window on the template of the orientation setting, to its end; a window
     // replaced for a new layout or language runs its successor inside this call.

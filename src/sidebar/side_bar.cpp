@@ -4,10 +4,11 @@
 #include "res/resource.h"
 
 #include <algorithm>
-#include <system_error>
 
 namespace
 {
+// A class that cannot be registered leaves the templates that hold a side bar without their
+// control: the dialog that holds one then fails to be created, which its creator sees.
 void RegisterSideBarClass()
 {
     HINSTANCE hInstance = ::GetModuleHandleA(nullptr);
@@ -21,9 +22,7 @@ void RegisterSideBarClass()
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kSideBarClassName;
-    if (::RegisterClassA(&wc) == 0)
-        throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                                "the side bar's window class cannot be registered");
+    ::RegisterClassA(&wc);
 }
 
 // Groups and items alike: the mark passes from the old holder to the new one.
@@ -35,28 +34,19 @@ template <class T> void MoveHotMark(T*& pHot, T* pHit)
     if (pHot != nullptr)
         pHot->SetHot(TRUE);
 }
-
-POINT PointFromLParam(LPARAM lParam)
-{
-    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
 } // namespace
 
-const TMessageEntry<CSideBar> CSideBar::s_messageMap[] = {
-    OnMessage(WM_PAINT, &CSideBar::OnPaint),
-    OnMessage(WM_ERASEBKGND, &CSideBar::OnEraseBkgnd),
-    OnMessage(WM_SETCURSOR, &CSideBar::OnSetCursor),
-    OnMessage(WM_MOUSEMOVE, &CSideBar::OnMouseMove),
-    OnMessage(WM_LBUTTONDOWN, &CSideBar::OnLButtonDown),
-    OnMessage(WM_LBUTTONUP, &CSideBar::OnLButtonUp),
-    OnMessage(WM_VSCROLL, &CSideBar::OnVScroll),
-    OnMessage(WM_THEMECHANGED, &CSideBar::OnThemeChanged),
+const CMessageEntry CSideBar::s_messageEntries[] = {
+    OnMessage<WM_PAINT, &CSideBar::OnPaint>(),
+    OnMessage<WM_ERASEBKGND, &CSideBar::OnEraseBkgnd>(),
+    OnMessage<WM_SETCURSOR, &CSideBar::OnSetCursor>(),
+    OnMessage<WM_MOUSEMOVE, &CSideBar::OnMouseMove>(),
+    OnMessage<WM_LBUTTONDOWN, &CSideBar::OnLButtonDown>(),
+    OnMessage<WM_LBUTTONUP, &CSideBar::OnLButtonUp>(),
+    OnMessage<WM_VSCROLL, &CSideBar::OnVScroll>(),
+    OnMessage<WM_THEMECHANGED, &CSideBar::OnThemeChanged>(),
 };
-
-bool CSideBar::ProcessMessage(CMessage& msg, LRESULT& result)
-{
-    return DispatchTable(this, s_messageMap, msg, result) || CWnd::ProcessMessage(msg, result);
-}
+const CMessageMap CSideBar::s_messageMap{CWnd::s_messageMap, s_messageEntries};
 
 CSideBar::CSideBar()
     : m_hHandCursor(::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_HAND_LINK)))
@@ -210,27 +200,25 @@ int CSideBar::GetScrollLimit() const
     return si.nMax - std::max(static_cast<int>(si.nPage) - 1, 0);
 }
 
-LRESULT CSideBar::OnEraseBkgnd(CMessage&)
+BOOL CSideBar::OnEraseBkgnd(HDC)
 {
     return TRUE;
 }
 
-LRESULT CSideBar::OnSetCursor(CMessage& msg)
+BOOL CSideBar::OnSetCursor(HWND hWnd, UINT nHitTest, UINT)
 {
     // An edit row asks its parent first; the link last hot (the side bar sees no moves over
     // the edit) must not put the hand over the edit's own cursor.
-    const bool bOverSideBar = reinterpret_cast<HWND>(msg.wParam) == m_hWnd;
-    if (bOverSideBar && LOWORD(msg.lParam) == HTCLIENT && (m_pHotGroup != nullptr || m_pHotItem != nullptr))
+    if (hWnd == m_hWnd && nHitTest == HTCLIENT && (m_pHotGroup != nullptr || m_pHotItem != nullptr))
     {
         ::SetCursor(m_hHandCursor);
         return TRUE;
     }
-    return DefaultProc(msg);
+    return static_cast<BOOL>(Default());
 }
 
-void CSideBar::HitTest(LPARAM lParam, CSideBarGroup*& pHitGroup, CSideBarItem*& pHitItem) const
+void CSideBar::HitTest(POINT pt, CSideBarGroup*& pHitGroup, CSideBarItem*& pHitItem) const
 {
-    POINT pt = PointFromLParam(lParam);
     pt.y += GetScrollPosition();
     pHitGroup = nullptr;
     pHitItem = nullptr;
@@ -247,11 +235,11 @@ void CSideBar::HitTest(LPARAM lParam, CSideBarGroup*& pHitGroup, CSideBarItem*& 
     }
 }
 
-LRESULT CSideBar::OnMouseMove(CMessage& msg)
+void CSideBar::OnMouseMove(UINT, POINT pt)
 {
     CSideBarGroup* pHitGroup = nullptr;
     CSideBarItem* pHitItem = nullptr;
-    HitTest(msg.lParam, pHitGroup, pHitItem);
+    HitTest(pt, pHitGroup, pHitItem);
     // A change of hot group takes this whole move; the hot item follows at the next one.
     if (pHitGroup != m_pHotGroup)
     {
@@ -263,37 +251,34 @@ LRESULT CSideBar::OnMouseMove(CMessage& msg)
         MoveHotMark(m_pHotItem, pHitItem);
         Refresh();
     }
-    return 0;
 }
 
-LRESULT CSideBar::OnLButtonDown(CMessage&)
+void CSideBar::OnLButtonDown(UINT, POINT)
 {
     if (m_pHotGroup != nullptr)
     {
         m_pHotGroup->ToggleExpanded();
         Refresh();
     }
-    return 0;
 }
 
-LRESULT CSideBar::OnLButtonUp(CMessage& msg)
+void CSideBar::OnLButtonUp(UINT, POINT pt)
 {
     // The release alone decides: where the button went down does not matter. The hot link can
     // lag one move behind the pointer (from a link straight onto a title bar), so it must
     // still be under the pointer: a click on a title never runs the link just left.
     CSideBarGroup* pHitGroup = nullptr;
     CSideBarItem* pHitItem = nullptr;
-    HitTest(msg.lParam, pHitGroup, pHitItem);
+    HitTest(pt, pHitGroup, pHitItem);
     if (m_pHotItem != nullptr && pHitItem == m_pHotItem)
         ::PostMessageA(::GetAncestor(m_hWnd, GA_ROOT), WM_COMMAND, m_pHotItem->GetID(), 0);
-    return 0;
 }
 
-LRESULT CSideBar::OnVScroll(CMessage& msg)
+void CSideBar::OnVScroll(UINT nCode, UINT nThumbPos, HWND)
 {
     const int nCurrent = GetScrollPosition();
-    int nPos = HIWORD(msg.wParam);
-    switch (LOWORD(msg.wParam))
+    int nPos = static_cast<int>(nThumbPos);
+    switch (nCode)
     {
     case SB_LINEUP:
         nPos = nCurrent - 1;
@@ -314,18 +299,16 @@ LRESULT CSideBar::OnVScroll(CMessage& msg)
         nPos = GetScrollLimit();
         break;
     case SB_ENDSCROLL:
-        return 0;
+        return;
     default:
         break;
     }
     Refresh();
     // The system clamps the position to the range.
     ::SetScrollPos(m_hWnd, SB_VERT, nPos, TRUE);
-    return 0;
 }
 
-LRESULT CSideBar::OnThemeChanged(CMessage&)
+void CSideBar::OnThemeChanged()
 {
     Refresh();
-    return 0;
 }

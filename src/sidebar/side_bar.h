@@ -55,28 +55,29 @@ public:
     int GetScrollPosition() const;
 
 protected:
-    bool ProcessMessage(CMessage& msg, LRESULT& result) override;
+    const CMessageMap& GetMessageMap() const override { return s_messageMap; }
+    static const CMessageMap s_messageMap;
 
 private:
-    LRESULT OnPaint(CMessage& msg);
-    LRESULT OnEraseBkgnd(CMessage& msg);
-    LRESULT OnSetCursor(CMessage& msg);
-    LRESULT OnMouseMove(CMessage& msg);
-    LRESULT OnLButtonDown(CMessage& msg);
-    LRESULT OnLButtonUp(CMessage& msg);
-    LRESULT OnVScroll(CMessage& msg);
-    LRESULT OnThemeChanged(CMessage& msg);
+    void OnPaint();
+    BOOL OnEraseBkgnd(HDC hDC);
+    BOOL OnSetCursor(HWND hWnd, UINT nHitTest, UINT message);
+    void OnMouseMove(UINT nFlags, POINT pt);
+    void OnLButtonDown(UINT nFlags, POINT pt);
+    void OnLButtonUp(UINT nFlags, POINT pt);
+    void OnVScroll(UINT nCode, UINT nPos, HWND hScrollBar);
+    void OnThemeChanged();
 
     bool HasScrollBar() const;
     int GetScrollLimit() const;
     // The title bar or else the link row under a client point.
-    void HitTest(LPARAM lParam, CSideBarGroup*& pHitGroup, CSideBarItem*& pHitItem) const;
+    void HitTest(POINT pt, CSideBarGroup*& pHitGroup, CSideBarItem*& pHitItem) const;
     // Paints every group into dc, whose origin already maps content to client coordinates;
     // returns the content height.
     int DrawContent(HDC hDC, const RECT& rcArea);
     void UpdateScrollBar(int nContentHeight);
 
-    static const TMessageEntry<CSideBar> s_messageMap[];
+    static const CMessageEntry s_messageEntries[];
     int m_nDrawStyle = SIDEBAR_STYLE_XP;
     std::vector<std::unique_ptr<CSideBarGroup>> m_groups;
     CSideBarGroup* m_pHotGroup = nullptr;

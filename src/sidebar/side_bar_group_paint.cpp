@@ -2,9 +2,9 @@
 // title bar's hit rectangle and lays out the rows.
 #include "sidebar/side_bar.h"
 #include "sidebar/side_bar_paint.h"
-#include "sidebar/theme_library.h"
 
 #include "framework/scopes.h"
+#include "framework/theme_library.h"
 
 #include <vsstyle.h>
 
@@ -44,7 +44,7 @@ void CSideBarGroup::Draw(HDC hDC, const RECT& rcGroup, HTHEME hTheme)
 {
     if (m_nDrawStyle == SIDEBAR_STYLE_CLASSIC)
         DrawClassic(hDC, rcGroup);
-    else if (hTheme != nullptr && g_themeLibrary.IsAppThemed())
+    else if (hTheme != nullptr && GetThemeLibrary().IsAppThemed())
         DrawThemed(hDC, rcGroup, hTheme);
     else
         DrawPlain(hDC, rcGroup);
@@ -54,31 +54,32 @@ void CSideBarGroup::DrawThemed(HDC hDC, const RECT& rcGroup, HTHEME hTheme)
 {
     const int nCaption = ::GetSystemMetrics(SM_CYCAPTION);
     const RECT rcTitle{rcGroup.left, rcGroup.top, rcGroup.right, rcGroup.top + ::MulDiv(nCaption, 9, 8)};
-    g_themeLibrary.DrawThemeBackground(hTheme, hDC, EBP_NORMALGROUPHEAD, 0, &rcTitle, nullptr);
+    GetThemeLibrary().DrawThemeBackground(hTheme, hDC, EBP_NORMALGROUPHEAD, 0, &rcTitle, nullptr);
     RECT rcContent = rcTitle;
-    g_themeLibrary.GetThemeBackgroundContentRect(hTheme, hDC, EBP_NORMALGROUPHEAD, 0, &rcTitle, &rcContent);
+    GetThemeLibrary().GetThemeBackgroundContentRect(hTheme, hDC, EBP_NORMALGROUPHEAD, 0, &rcTitle,
+                                                    &rcContent);
     if (std::optional<std::wstring> strTitle = ToThemeText(m_strTitle))
-        g_themeLibrary.DrawThemeText(hTheme, hDC, EBP_NORMALGROUPHEAD, 0, strTitle->c_str(), -1,
-                                     kSideBarTextFlags, 0, &rcContent);
+        GetThemeLibrary().DrawThemeText(hTheme, hDC, EBP_NORMALGROUPHEAD, 0, strTitle->c_str(), -1,
+                                        kSideBarTextFlags, 0, &rcContent);
 
     const int nChevron = nCaption - 4;
     const RECT rcChevron{rcGroup.right - nChevron - 5, rcGroup.top + 2, rcGroup.right - 5,
                          rcGroup.top + 2 + nChevron};
-    g_themeLibrary.DrawThemeBackground(hTheme, hDC,
-                                       m_bCollapsed ? EBP_NORMALGROUPEXPAND : EBP_NORMALGROUPCOLLAPSE,
-                                       m_bHot ? EBNGC_HOT : EBNGC_NORMAL, &rcChevron, nullptr);
+    GetThemeLibrary().DrawThemeBackground(hTheme, hDC,
+                                          m_bCollapsed ? EBP_NORMALGROUPEXPAND : EBP_NORMALGROUPCOLLAPSE,
+                                          m_bHot ? EBNGC_HOT : EBNGC_NORMAL, &rcChevron, nullptr);
     m_rcTitleHit = TitleHitRect(rcChevron, rcGroup.left);
 
     if (!m_bCollapsed)
     {
         const RECT rcBody{rcGroup.left, rcTitle.bottom - 1, rcGroup.right, rcGroup.bottom};
-        g_themeLibrary.DrawThemeBackground(hTheme, hDC, EBP_NORMALGROUPBACKGROUND, 0, &rcBody, nullptr);
+        GetThemeLibrary().DrawThemeBackground(hTheme, hDC, EBP_NORMALGROUPBACKGROUND, 0, &rcBody, nullptr);
     }
     CPenHandle underline = MakeSolidPen(::GetSysColor(COLOR_HIGHLIGHTTEXT));
     CSelectObject selectPen(hDC, underline.get());
     RECT rcColumn = rcTitle;
-    g_themeLibrary.GetThemeBackgroundContentRect(hTheme, hDC, EBP_NORMALGROUPBACKGROUND, 0, &rcTitle,
-                                                 &rcColumn);
+    GetThemeLibrary().GetThemeBackgroundContentRect(hTheme, hDC, EBP_NORMALGROUPBACKGROUND, 0, &rcTitle,
+                                                    &rcColumn);
     const int nRow = GetSideBarRowHeight();
     int y = rcTitle.bottom;
     for (const std::unique_ptr<CSideBarItem>& pItem : m_items)

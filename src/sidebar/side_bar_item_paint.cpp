@@ -2,9 +2,9 @@
 // rectangle that makes it clickable.
 #include "sidebar/side_bar.h"
 #include "sidebar/side_bar_paint.h"
-#include "sidebar/theme_library.h"
 
 #include "framework/scopes.h"
+#include "framework/theme_library.h"
 
 #include <vsstyle.h>
 
@@ -20,7 +20,7 @@ constexpr DWORD kThemeTextFlags2 = 1;
 
 void CSideBarItem::Draw(HDC hDC, const RECT& rcRow, int nDrawStyle, HTHEME hTheme)
 {
-    if (nDrawStyle == SIDEBAR_STYLE_XP && hTheme != nullptr && g_themeLibrary.IsAppThemed())
+    if (nDrawStyle == SIDEBAR_STYLE_XP && hTheme != nullptr && GetThemeLibrary().IsAppThemed())
         DrawThemed(hDC, rcRow, hTheme);
     else
         DrawPlain(hDC, rcRow);
@@ -32,10 +32,10 @@ void CSideBarItem::DrawThemed(HDC hDC, const RECT& rcRow, HTHEME hTheme)
     m_rcHit = rcRow;
     if (std::optional<std::wstring> strText = ToThemeText(m_strText))
     {
-        g_themeLibrary.DrawThemeText(hTheme, hDC, EBP_NORMALGROUPBACKGROUND, 0, strText->c_str(), -1,
-                                     kSideBarTextFlags, kThemeTextFlags2, &rcRow);
-        g_themeLibrary.GetThemeTextExtent(hTheme, hDC, EBP_NORMALGROUPBACKGROUND, 0, strText->c_str(), -1,
-                                          kSideBarTextFlags, &rcRow, &m_rcHit);
+        GetThemeLibrary().DrawThemeText(hTheme, hDC, EBP_NORMALGROUPBACKGROUND, 0, strText->c_str(), -1,
+                                        kSideBarTextFlags, kThemeTextFlags2, &rcRow);
+        GetThemeLibrary().GetThemeTextExtent(hTheme, hDC, EBP_NORMALGROUPBACKGROUND, 0, strText->c_str(), -1,
+                                             kSideBarTextFlags, &rcRow, &m_rcHit);
     }
     DrawUnderline(hDC);
 }

@@ -1,13 +1,13 @@
 // The side bar's groups and rows: heights, open state, hit testing and the edit rows' windows.
 #include "sidebar/side_bar_items.h"
 
+#include "framework/theme_library.h"
 #include "sidebar/side_bar.h"
-#include "sidebar/theme_library.h"
 
 int GetSideBarTitleHeight(int nDrawStyle)
 {
     int nHeight = ::GetSystemMetrics(SM_CYCAPTION);
-    if (nDrawStyle == SIDEBAR_STYLE_XP && g_themeLibrary.IsAppThemed())
+    if (nDrawStyle == SIDEBAR_STYLE_XP && GetThemeLibrary().IsAppThemed())
         nHeight = ::MulDiv(nHeight, 9, 8);
     return nHeight;
 }

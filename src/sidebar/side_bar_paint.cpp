@@ -1,9 +1,9 @@
 // Side bar painting: the whole window off screen in one copy, background and group stacking.
 #include "sidebar/side_bar.h"
 #include "sidebar/side_bar_paint.h"
-#include "sidebar/theme_library.h"
 
 #include "framework/scopes.h"
+#include "framework/theme_library.h"
 
 #include <vsstyle.h>
 
@@ -64,7 +64,7 @@ std::optional<std::wstring> ToThemeText(const std::string& strText)
     return strWide;
 }
 
-LRESULT CSideBar::OnPaint(CMessage&)
+void CSideBar::OnPaint()
 {
     CPaintDC dc(m_hWnd);
     RECT rcWindow{};
@@ -79,7 +79,7 @@ LRESULT CSideBar::OnPaint(CMessage&)
     CMemoryDCHandle memDC(::CreateCompatibleDC(dc.get()));
     CBitmapHandle bitmap(::CreateCompatibleBitmap(dc.get(), rcArea.right, rcArea.bottom));
     if (!memDC || !bitmap)
-        return 0;
+        return;
     CSelectObject selectBitmap(memDC.get(), bitmap.get());
     FillSolidRect(memDC.get(), rcArea, ::GetBkColor(dc.get()));
 
@@ -91,7 +91,6 @@ LRESULT CSideBar::OnPaint(CMessage&)
 
     UpdateScrollBar(nContentHeight);
     ::BitBlt(dc.get(), 0, 0, rcArea.right, rcArea.bottom, memDC.get(), 0, 0, SRCCOPY);
-    return 0;
 }
 
 int CSideBar::DrawContent(HDC hDC, const RECT& rcArea)
@@ -101,13 +100,13 @@ int CSideBar::DrawContent(HDC hDC, const RECT& rcArea)
     {
         FillSolidRect(hDC, rcArea, ::GetSysColor(COLOR_WINDOW));
     }
-    else if (g_themeLibrary.IsAppThemed())
+    else if (GetThemeLibrary().IsAppThemed())
     {
         // Without the theme's data the background keeps the paint context's colour and the
         // groups, given no theme, draw their own look.
-        hTheme = g_themeLibrary.OpenThemeData(m_hWnd, L"EXPLORERBAR");
+        hTheme = GetThemeLibrary().OpenThemeData(m_hWnd, L"EXPLORERBAR");
         if (hTheme != nullptr)
-            g_themeLibrary.DrawThemeBackground(hTheme, hDC, EBP_HEADERBACKGROUND, 0, &rcArea, nullptr);
+            GetThemeLibrary().DrawThemeBackground(hTheme, hDC, EBP_HEADERBACKGROUND, 0, &rcArea, nullptr);
     }
     else
     {
@@ -123,6 +122,6 @@ int CSideBar::DrawContent(HDC hDC, const RECT& rcArea)
         nTop = nBottom + kMargin;
     }
     if (hTheme != nullptr)
-        g_themeLibrary.CloseThemeData(hTheme);
+        GetThemeLibrary().CloseThemeData(hTheme);
     return nBottom + kMargin;
 }

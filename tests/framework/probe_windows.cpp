@@ -3,33 +3,23 @@
 
 #include <commctrl.h>
 
-const TMessageEntry<CProbeDlg> CProbeDlg::s_messageMap[] = {
-    OnCommandRange(300, 310, &CProbeDlg::OnRange),    OnNotify(NM_CLICK, IDC_PROBE_EDIT, &CProbeDlg::OnClick),
-    OnMessage(WM_PROBE_RESULT, &CProbeDlg::OnResult), OnMessage(WM_PROBE_BASE_ONLY, &CProbeDlg::OnBaseOnly),
-    OnMessage(WM_PROBE_THROW, &CProbeDlg::OnThrow),
+const CMessageEntry CProbeDlg::s_messageEntries[] = {
+    OnCommandRange<&CProbeDlg::OnRange>(300, 310),
+    OnNotify<&CProbeDlg::OnClick>(NM_CLICK, IDC_PROBE_EDIT),
+    OnMessage<WM_PROBE_RESULT, &CProbeDlg::OnResult>(),
+    OnMessage<WM_PROBE_BASE_ONLY, &CProbeDlg::OnBaseOnly>(),
+    OnMessage<WM_PROBE_THROW, &CProbeDlg::OnThrow>(),
 };
+const CMessageMap CProbeDlg::s_messageMap{CDialog::s_messageMap, s_messageEntries};
 
-bool CProbeDlg::ProcessMessage(CMessage& msg, LRESULT& result)
-{
-    return DispatchTable(this, s_messageMap, msg, result) || CDialog::ProcessMessage(msg, result);
-}
-
-const TMessageEntry<CDerivedProbeDlg> CDerivedProbeDlg::s_messageMap[] = {
-    OnCommand(305, &CDerivedProbeDlg::OnDerivedCommand),
-    OnCommand(400, &CDerivedProbeDlg::OnDerivedCommand),
+const CMessageEntry CDerivedProbeDlg::s_messageEntries[] = {
+    OnCommand<&CDerivedProbeDlg::OnDerivedCommand>(305),
+    OnCommand<&CDerivedProbeDlg::OnDerivedCommand>(400),
 };
+const CMessageMap CDerivedProbeDlg::s_messageMap{CProbeDlg::s_messageMap, s_messageEntries};
 
-bool CDerivedProbeDlg::ProcessMessage(CMessage& msg, LRESULT& result)
-{
-    return DispatchTable(this, s_messageMap, msg, result) || CProbeDlg::ProcessMessage(msg, result);
-}
-
-const TMessageEntry<CProbeEdit> CProbeEdit::s_messageMap[] = {
-    OnNotifyReflect(NM_CUSTOMDRAW, &CProbeEdit::OnCustomDraw),
-    OnMessage(WM_CHAR, &CProbeEdit::OnChar),
+const CMessageEntry CProbeEdit::s_messageEntries[] = {
+    OnNotifyReflect<&CProbeEdit::OnCustomDraw>(NM_CUSTOMDRAW),
+    OnMessage<WM_CHAR, &CProbeEdit::OnChar>(),
 };
-
-bool CProbeEdit::ProcessMessage(CMessage& msg, LRESULT& result)
-{
-    return DispatchTable(this, s_messageMap, msg, result) || CWnd::ProcessMessage(msg, result);
-}
+const CMessageMap CProbeEdit::s_messageMap{CWnd::s_messageMap, s_messageEntries};

@@ -29,28 +29,21 @@ protected:
         ++m_nInit;
         return TRUE;
     }
-    bool ProcessMessage(CMessage& msg, LRESULT& result) override;
+    const CMessageMap& GetMessageMap() const override { return s_messageMap; }
+    static const CMessageMap s_messageMap;
 
-    LRESULT OnRange(CMessage& msg)
+    void OnRange(UINT id) { m_commands.push_back(id); }
+    LRESULT OnClick(NMHDR& hdr)
     {
-        m_commands.push_back(msg.Id());
+        m_clicks.push_back(static_cast<UINT>(hdr.idFrom));
         return 0;
     }
-    LRESULT OnClick(CMessage& msg)
-    {
-        m_clicks.push_back(msg.Id());
-        return 0;
-    }
-    LRESULT OnResult(CMessage& msg) { return static_cast<LRESULT>(msg.wParam) * 2; }
-    LRESULT OnBaseOnly(CMessage&)
-    {
-        ++m_nBaseOnly;
-        return 0;
-    }
-    LRESULT OnThrow(CMessage&) { throw std::runtime_error("probe failure"); }
+    LRESULT OnResult(WPARAM wParam, LPARAM) { return static_cast<LRESULT>(wParam) * 2; }
+    void OnBaseOnly() { ++m_nBaseOnly; }
+    void OnThrow() { throw std::runtime_error("probe failure"); }
 
 private:
-    static const TMessageEntry<CProbeDlg> s_messageMap[];
+    static const CMessageEntry s_messageEntries[];
 };
 
 // Overrides one of the base's bindings and adds its own; the rest must still reach the base.
@@ -60,15 +53,13 @@ public:
     std::vector<UINT> m_derivedCommands;
 
 protected:
-    bool ProcessMessage(CMessage& msg, LRESULT& result) override;
-    LRESULT OnDerivedCommand(CMessage& msg)
-    {
-        m_derivedCommands.push_back(msg.Id());
-        return 0;
-    }
+    const CMessageMap& GetMessageMap() const override { return s_messageMap; }
+    static const CMessageMap s_messageMap;
+
+    void OnDerivedCommand(UINT id) { m_derivedCommands.push_back(id); }
 
 private:
-    static const TMessageEntry<CDerivedProbeDlg> s_messageMap[];
+    static const CMessageEntry s_messageEntries[];
 };
 
 // A control attached by subclassing, handling its own custom-draw notification.
@@ -79,18 +70,20 @@ public:
     std::vector<UINT> m_chars;
 
 protected:
-    bool ProcessMessage(CMessage& msg, LRESULT& result) override;
-    LRESULT OnCustomDraw(CMessage&)
+    const CMessageMap& GetMessageMap() const override { return s_messageMap; }
+    static const CMessageMap s_messageMap;
+
+    LRESULT OnCustomDraw(NMCUSTOMDRAW&)
     {
         ++m_nCustomDraw;
         return CDRF_NOTIFYITEMDRAW;
     }
-    LRESULT OnChar(CMessage& msg)
+    LRESULT OnChar(UINT nChar)
     {
-        m_chars.push_back(static_cast<UINT>(msg.wParam));
-        return DefaultProc(msg);
+        m_chars.push_back(nChar);
+        return Default();
     }
 
 private:
-    static const TMessageEntry<CProbeEdit> s_messageMap[];
+    static const CMessageEntry s_messageEntries[];
 };

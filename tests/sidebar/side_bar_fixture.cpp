@@ -3,23 +3,16 @@
 
 #include "framework/scopes.h"
 #include "res/resource.h"
-#include "sidebar/theme_library.h"
+#include "framework/theme_library.h"
 
-const TMessageEntry<CRecordingSideBar> CRecordingSideBar::s_messageMap[] = {
-    {WM_COMMAND, EN_CHANGE, 0, 0, kMatchCode, &CRecordingSideBar::OnEditChange},
+const CMessageEntry CRecordingSideBar::s_messageEntries[] = {
+    OnControlCode<&CRecordingSideBar::OnEditChange>(EN_CHANGE),
 };
+const CMessageMap CRecordingSideBar::s_messageMap{CSideBar::s_messageMap, s_messageEntries};
 
-bool CRecordingSideBar::ProcessMessage(CMessage& msg, LRESULT& result)
+void CRecordingSideBar::OnEditChange(UINT, HWND hEdit)
 {
-    return DispatchTable(this, s_messageMap, msg, result) || CSideBar::ProcessMessage(msg, result);
-}
-
-LRESULT CRecordingSideBar::OnEditChange(CMessage& msg)
-{
-    char szText[64] = "";
-    ::GetWindowTextA(reinterpret_cast<HWND>(msg.lParam), szText, sizeof(szText));
-    m_changes.emplace_back(szText);
-    return 0;
+    m_changes.push_back(GetText(hEdit));
 }
 
 void SideBarTest::SetUp()
@@ -71,7 +64,7 @@ COLORREF SideBarTest::Pixel(int x, int y) const
 int SideBarTest::TitleHeight() const
 {
     const int nCaption = ::GetSystemMetrics(SM_CYCAPTION);
-    const bool bThemed = m_sideBar.GetDrawStyle() == SIDEBAR_STYLE_XP && g_themeLibrary.IsAppThemed();
+    const bool bThemed = m_sideBar.GetDrawStyle() == SIDEBAR_STYLE_XP && GetThemeLibrary().IsAppThemed();
     return bThemed ? ::MulDiv(nCaption, 9, 8) : nCaption;
 }
 

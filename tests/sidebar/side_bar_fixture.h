@@ -22,11 +22,12 @@ public:
     std::vector<std::string> m_changes;
 
 protected:
-    bool ProcessMessage(CMessage& msg, LRESULT& result) override;
+    const CMessageMap& GetMessageMap() const override { return s_messageMap; }
+    static const CMessageMap s_messageMap;
 
 private:
-    LRESULT OnEditChange(CMessage& msg);
-    static const TMessageEntry<CRecordingSideBar> s_messageMap[];
+    void OnEditChange(UINT id, HWND hEdit);
+    static const CMessageEntry s_messageEntries[];
 };
 
 class SideBarTest : public CWindowTest

@@ -4,7 +4,7 @@
 
 #include "framework/scopes.h"
 #include "sidebar/side_bar_paint.h"
-#include "sidebar/theme_library.h"
+#include "framework/theme_library.h"
 
 #include <utility>
 
@@ -47,10 +47,10 @@ protected:
         SideBarTest::SetUp();
         m_sideBar.SetDrawStyle(GetParam());
         Paint();
-        HTHEME hTheme = g_themeLibrary.OpenThemeData(m_hBar, L"EXPLORERBAR");
+        HTHEME hTheme = GetThemeLibrary().OpenThemeData(m_hBar, L"EXPLORERBAR");
         if (hTheme != nullptr)
         {
-            g_themeLibrary.CloseThemeData(hTheme);
+            GetThemeLibrary().CloseThemeData(hTheme);
             if (GetParam() == SIDEBAR_STYLE_XP)
                 GTEST_SKIP() << "the theme draws this look";
         }
@@ -65,7 +65,7 @@ protected:
         // Themed but without the theme's parts, the background is the paint context's own.
         CClientDC dc(m_hBar);
         const COLORREF crBackground =
-            g_themeLibrary.IsAppThemed() ? ::GetBkColor(dc.get()) : LightenColor(crHighlight, 0.4);
+            GetThemeLibrary().IsAppThemed() ? ::GetBkColor(dc.get()) : LightenColor(crHighlight, 0.4);
         return {crBackground,
                 crHighlight,
                 LightenColor(crHighlight, 0.85),

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
-#include "shell/registry_settings.h"
+#include "model/resistor_state.h"
+#include "model/series_tables.h"
+#include "settings/registry_settings.h"
 
 #include <string>
 
@@ -20,18 +22,7 @@ constexpr int kOrientationHorizontal = 1;
 // "PosX" and "PosY" of a window whose position was never stored.
 constexpr int kNoStoredPosition = -6500;
 
-// What the main window's ApplyInterface brings in line with the settings.
-enum : int
-{
-    APPLY_ALL = 0,
-    APPLY_TOPMOST = 1,
-    APPLY_RINGS = 2,
-    APPLY_SIDEBAR = 3,
-};
-
-// Sizes of the array fields.
-constexpr int kUseSeriesCount = 7;
-constexpr int kRingPosCount = 6;
+// The side bar's groups whose open state is kept.
 constexpr int kGroupOpenCount = 3;
 
 class CAppSettings : public CRegistrySettings
@@ -50,7 +41,7 @@ public:
     // 0, 1, 2: 4, 5 or 6 rings.
     int m_nRingMode;
     // E3, E6, E12, E24, E48, E96, E192.
-    BOOL m_bUseSeries[kUseSeriesCount];
+    BOOL m_bUseSeries[kSeriesCount];
     BOOL m_bGradient;
     BOOL m_bTopmost;
     BOOL m_bShowSideBar;
@@ -64,7 +55,7 @@ public:
     int m_nTransparency;
     int m_nPosX;
     int m_nPosY;
-    int m_nRingPos[kRingPosCount];
+    int m_nRingPos[kRingSlotCount];
     BOOL m_bGroupOpen[kGroupOpenCount];
 };
 

@@ -1,8 +1,8 @@
 // Exchange of single values between a settings record and its key below HKEY_LOCAL_MACHINE.
-#include "shell/registry_settings.h"
+#include "settings/registry_settings.h"
 
 #include "model/settings_text.h"
-#include "shell/registry_key.h"
+#include "settings/registry_key.h"
 
 #include <utility>
 

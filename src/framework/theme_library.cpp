@@ -1,7 +1,14 @@
 // Forwarding to the visual-styles library through addresses looked up by name.
-#include "sidebar/theme_library.h"
+#include "framework/theme_library.h"
 
-CThemeLibrary g_themeLibrary;
+#include "framework/system_function.h"
+
+CThemeLibrary& GetThemeLibrary()
+{
+    // Loaded at the first look or paint that asks, not while the program's statics are built.
+    static CThemeLibrary s_library;
+    return s_library;
+}
 
 CThemeLibrary::CThemeLibrary() : CThemeLibrary("UxTheme.dll") {}
 
@@ -13,14 +20,8 @@ namespace
 template <class Function, class Result, class... Args>
 Result CallByName(HMODULE hModule, const char* pszName, Result fallback, Args... args)
 {
-    if (hModule == nullptr)
-        return fallback;
-    FARPROC proc = ::GetProcAddress(hModule, pszName);
-    if (proc == nullptr)
-        return fallback;
-    // Through void (*)(), the one function type that converts to any other without a warning.
-    auto function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(proc));
-    return function(args...);
+    const auto function = GetSystemFunction<Function>(hModule, pszName);
+    return function != nullptr ? function(args...) : fallback;
 }
 } // namespace
 

@@ -1,6 +1,6 @@
 // Theme access in the environment the test run names: visual styles in force, switched off, or
 // the library missing. The same program runs in all three; only the expected answers differ.
-#include "sidebar/theme_library.h"
+#include "framework/theme_library.h"
 
 #include "theme_environment.h"
 #include "window_test.h"
@@ -129,31 +129,31 @@ TEST_F(ThemeLibraryTest, LibraryIsLoadedExactlyWhereTheSystemHasIt)
 
 TEST_F(ThemeLibraryTest, ThemeStateIsThePlatformsOrTheFallback)
 {
-    EXPECT_EQ(g_themeLibrary.IsAppThemed(), m_pEnv->bAppThemed);
-    EXPECT_EQ(g_themeLibrary.IsThemeActive(), m_pEnv->bThemeActive);
+    EXPECT_EQ(GetThemeLibrary().IsAppThemed(), m_pEnv->bAppThemed);
+    EXPECT_EQ(GetThemeLibrary().IsThemeActive(), m_pEnv->bThemeActive);
 }
 
 TEST_F(ThemeLibraryTest, ThemedClassOpensDrawsAndCloses)
 {
-    HTHEME hTheme = g_themeLibrary.OpenThemeData(m_hWnd, L"BUTTON");
+    HTHEME hTheme = GetThemeLibrary().OpenThemeData(m_hWnd, L"BUTTON");
     EXPECT_EQ(hTheme != nullptr, m_pEnv->bButtonThemed);
     if (hTheme == nullptr)
         return;
-    ExpectDrawingCalls(g_themeLibrary, hTheme, true);
-    EXPECT_EQ(g_themeLibrary.CloseThemeData(hTheme), S_OK);
+    ExpectDrawingCalls(GetThemeLibrary(), hTheme, true);
+    EXPECT_EQ(GetThemeLibrary().CloseThemeData(hTheme), S_OK);
 }
 
 TEST_F(ThemeLibraryTest, ClassWithoutThemeGivesNoHandle)
 {
     // The side bar's class: Wine's themes do not describe it, so its drawn look must stand in.
-    EXPECT_EQ(g_themeLibrary.OpenThemeData(m_hWnd, L"EXPLORERBAR"), nullptr);
-    EXPECT_EQ(g_themeLibrary.OpenThemeData(m_hWnd, L"NO SUCH CLASS"), nullptr);
+    EXPECT_EQ(GetThemeLibrary().OpenThemeData(m_hWnd, L"EXPLORERBAR"), nullptr);
+    EXPECT_EQ(GetThemeLibrary().OpenThemeData(m_hWnd, L"NO SUCH CLASS"), nullptr);
 }
 
 TEST_F(ThemeLibraryTest, NullThemeHandleFailsEveryDrawingCallWithoutHarm)
 {
-    ExpectDrawingCalls(g_themeLibrary, nullptr, false);
-    EXPECT_FALSE(SUCCEEDED(g_themeLibrary.CloseThemeData(nullptr)));
+    ExpectDrawingCalls(GetThemeLibrary(), nullptr, false);
+    EXPECT_FALSE(SUCCEEDED(GetThemeLibrary().CloseThemeData(nullptr)));
 }
 
 TEST_F(ThemeLibraryTest, LoadedLibraryWithoutTheNamesGivesTheFallbacks)

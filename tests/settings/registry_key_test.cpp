@@ -1,5 +1,5 @@
 // The key wrapper's contract: open and create, text values of every stored shape, failure paths.
-#include "shell/registry_key.h"
+#include "settings/registry_key.h"
 
 #include "program_key.h"
 #include "window_test.h"

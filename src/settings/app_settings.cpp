@@ -1,9 +1,9 @@
 // The settings record: its registry values, their defaults and the range of a loaded ring mode.
-#include "shell/app_settings.h"
+#include "settings/app_settings.h"
 
+#include "framework/theme_library.h"
 #include "model/windows_version.h"
-#include "shell/windows_version_query.h"
-#include "sidebar/theme_library.h"
+#include "settings/windows_version_query.h"
 
 #include <string>
 
@@ -13,11 +13,11 @@ constexpr const char* kGeneral = "Générale";
 constexpr const char* kInterface = "Interface";
 constexpr const char* kLastState = "Dernier état";
 
-constexpr BOOL kDefaultUseSeries[kUseSeriesCount] = {FALSE, TRUE, TRUE, TRUE, FALSE, FALSE, FALSE};
+constexpr BOOL kDefaultUseSeries[kSeriesCount] = {FALSE, TRUE, TRUE, TRUE, FALSE, FALSE, FALSE};
 constexpr int kLastRingMode = 2;
 
 // "Bande 1", "Utiliser série n°0": the numbered names of array fields.
-std::string NumberedName(const char* pszStem, int n)
+std::string NumberedName(const char* pszStem, size_t n)
 {
     return pszStem + std::to_string(n);
 }
@@ -32,7 +32,7 @@ void CAppSettings::Exchange()
 {
     ExchangeInt(kGeneral, "Premier demarrage", m_bFirstRun);
     ExchangeInt(kGeneral, "Nombre bandes", m_nRingMode);
-    for (int i = 0; i < kUseSeriesCount; ++i)
+    for (size_t i = 0; i < kSeriesCount; ++i)
         ExchangeInt(kGeneral, NumberedName("Utiliser série n°", i).c_str(), m_bUseSeries[i]);
     ExchangeInt(kInterface, "Utiliser dégradé", m_bGradient);
     ExchangeInt(kInterface, "Premier plan", m_bTopmost);
@@ -44,9 +44,9 @@ void CAppSettings::Exchange()
     ExchangeInt(kInterface, "Transparence", m_nTransparency);
     ExchangeInt(kLastState, "PosX", m_nPosX);
     ExchangeInt(kLastState, "PosY", m_nPosY);
-    for (int i = 0; i < kRingPosCount; ++i)
+    for (size_t i = 0; i < kRingSlotCount; ++i)
         ExchangeInt(kLastState, NumberedName("Bande ", i + 1).c_str(), m_nRingPos[i]);
-    for (int i = 0; i < kGroupOpenCount; ++i)
+    for (size_t i = 0; i < kGroupOpenCount; ++i)
         ExchangeInt(kLastState, NumberedName("Groupe ", i + 1).c_str(), m_bGroupOpen[i]);
 }
 
@@ -54,7 +54,7 @@ void CAppSettings::SetDefaults()
 {
     m_bFirstRun = TRUE;
     m_nRingMode = kLastRingMode;
-    for (int i = 0; i < kUseSeriesCount; ++i)
+    for (size_t i = 0; i < kSeriesCount; ++i)
         m_bUseSeries[i] = kDefaultUseSeries[i];
     m_bGradient = TRUE;
     m_bTopmost = FALSE;
@@ -83,6 +83,5 @@ int DefaultInterfaceStyle(int nWindowsCode)
 {
     if (nWindowsCode < kFirstVisualStylesWindowsCode)
         return kStyleClassic;
-    const CThemeLibrary themes;
-    return themes.IsThemeActive() ? kStyleVisualStyles : kStyleClassic;
+    return GetThemeLibrary().IsThemeActive() ? kStyleVisualStyles : kStyleClassic;
 }

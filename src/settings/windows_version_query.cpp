@@ -1,5 +1,5 @@
 // Asks the system for its version facts and names them through the version table.
-#include "shell/windows_version_query.h"
+#include "settings/windows_version_query.h"
 
 #include <windows.h>
 

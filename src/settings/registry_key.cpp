@@ -1,5 +1,5 @@
 // Registry key access through the ANSI interface: names and texts are Windows-1252.
-#include "shell/registry_key.h"
+#include "settings/registry_key.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 // The settings record against the real registry of the test prefix: defaults, what stored texts
 // load as, the saved form of every value, and round trips.
-#include "shell/app_settings.h"
+#include "settings/app_settings.h"
 
 #include "program_key.h"
 #include "window_test.h"
@@ -199,7 +199,7 @@ TEST_F(AppSettingsTest, SaveThenLoadGivesBackEveryField)
     CAppSettings saved;
     saved.m_bFirstRun = FALSE;
     saved.m_nRingMode = 0;
-    for (int i = 0; i < kUseSeriesCount; ++i)
+    for (size_t i = 0; i < kSeriesCount; ++i)
         saved.m_bUseSeries[i] = i % 2 == 0;
     saved.m_bGradient = FALSE;
     saved.m_bTopmost = TRUE;
@@ -211,8 +211,8 @@ TEST_F(AppSettingsTest, SaveThenLoadGivesBackEveryField)
     saved.m_nTransparency = 37;
     saved.m_nPosX = -6499;
     saved.m_nPosY = 2147483647;
-    for (int i = 0; i < kRingPosCount; ++i)
-        saved.m_nRingPos[i] = i + 3;
+    for (size_t i = 0; i < kRingSlotCount; ++i)
+        saved.m_nRingPos[i] = static_cast<int>(i) + 3;
     saved.m_bGroupOpen[0] = FALSE;
     saved.m_bGroupOpen[2] = FALSE;
     saved.Save();

@@ -1,8 +1,8 @@
 // The default interface style in each visual-styles environment, for versions on both sides of
 // Windows XP, and for the system the tests run on.
-#include "shell/app_settings.h"
+#include "settings/app_settings.h"
 
-#include "shell/windows_version_query.h"
+#include "settings/windows_version_query.h"
 #include "theme_environment.h"
 #include "window_test.h"
 

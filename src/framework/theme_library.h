@@ -37,5 +37,5 @@ private:
     CModuleHandle m_hModule;
 };
 
-// The program's one instance: loaded before the application starts, freed after it ends.
-extern CThemeLibrary g_themeLibrary;
+// The program's one instance, loaded at its first use and freed after the program ends.
+CThemeLibrary& GetThemeLibrary();
