@@ -7,6 +7,7 @@ cd "$root"
 
 tools/install-deps.sh test
 tools/check-format.sh
+tools/check-layers.sh >/dev/null
 
 cmake --preset host >/dev/null
 cmake --build --preset host -j"$(nproc)"

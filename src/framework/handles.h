@@ -10,7 +10,7 @@
 template <class T> struct CNullIsInvalid
 {
     using Type = T;
-    static Type Invalid() { return nullptr; }
+    static constexpr Type Invalid() { return nullptr; }
 };
 
 template <class Traits> class CHandle
@@ -18,7 +18,7 @@ template <class Traits> class CHandle
 public:
     using Type = typename Traits::Type;
 
-    CHandle() = default;
+    constexpr CHandle() = default;
     explicit CHandle(Type h) : m_h(h) {}
     CHandle(CHandle&& other) noexcept : m_h(other.release()) {}
     CHandle& operator=(CHandle&& other) noexcept

@@ -3,16 +3,26 @@
 
 #include "framework/system_function.h"
 
+namespace
+{
+// Built before anything runs, without loading: the library comes at the first look or paint.
+constinit CThemeLibrary g_themeLibrary;
+} // namespace
+
 CThemeLibrary& GetThemeLibrary()
 {
-    // Loaded at the first look or paint that asks, not while the program's statics are built.
-    static CThemeLibrary s_library;
-    return s_library;
+    return g_themeLibrary;
 }
 
-CThemeLibrary::CThemeLibrary() : CThemeLibrary("UxTheme.dll") {}
-
-CThemeLibrary::CThemeLibrary(const char* pszLibrary) : m_hModule(::LoadLibraryA(pszLibrary)) {}
+HMODULE CThemeLibrary::Module() const
+{
+    if (!m_bLoadTried)
+    {
+        m_bLoadTried = true;
+        m_hModule.reset(::LoadLibraryA(m_pszLibrary));
+    }
+    return m_hModule.get();
+}
 
 namespace
 {
@@ -27,54 +37,54 @@ Result CallByName(HMODULE hModule, const char* pszName, Result fallback, Args...
 
 HTHEME CThemeLibrary::OpenThemeData(HWND hWnd, LPCWSTR pszClassList) const
 {
-    return CallByName<decltype(&::OpenThemeData)>(m_hModule.get(), "OpenThemeData", HTHEME{nullptr}, hWnd,
+    return CallByName<decltype(&::OpenThemeData)>(Module(), "OpenThemeData", HTHEME{nullptr}, hWnd,
                                                   pszClassList);
 }
 
 HRESULT CThemeLibrary::CloseThemeData(HTHEME hTheme) const
 {
-    return CallByName<decltype(&::CloseThemeData)>(m_hModule.get(), "CloseThemeData", E_FAIL, hTheme);
+    return CallByName<decltype(&::CloseThemeData)>(Module(), "CloseThemeData", E_FAIL, hTheme);
 }
 
 HRESULT CThemeLibrary::DrawThemeBackground(HTHEME hTheme, HDC hDC, int iPartId, int iStateId,
                                            const RECT* pRect, const RECT* pClipRect) const
 {
-    return CallByName<decltype(&::DrawThemeBackground)>(m_hModule.get(), "DrawThemeBackground", E_FAIL,
-                                                        hTheme, hDC, iPartId, iStateId, pRect, pClipRect);
+    return CallByName<decltype(&::DrawThemeBackground)>(Module(), "DrawThemeBackground", E_FAIL, hTheme, hDC,
+                                                        iPartId, iStateId, pRect, pClipRect);
 }
 
 HRESULT CThemeLibrary::DrawThemeText(HTHEME hTheme, HDC hDC, int iPartId, int iStateId, LPCWSTR pszText,
                                      int iCharCount, DWORD dwTextFlags, DWORD dwTextFlags2,
                                      const RECT* pRect) const
 {
-    return CallByName<decltype(&::DrawThemeText)>(m_hModule.get(), "DrawThemeText", E_FAIL, hTheme, hDC,
-                                                  iPartId, iStateId, pszText, iCharCount, dwTextFlags,
-                                                  dwTextFlags2, pRect);
+    return CallByName<decltype(&::DrawThemeText)>(Module(), "DrawThemeText", E_FAIL, hTheme, hDC, iPartId,
+                                                  iStateId, pszText, iCharCount, dwTextFlags, dwTextFlags2,
+                                                  pRect);
 }
 
 HRESULT CThemeLibrary::GetThemeBackgroundContentRect(HTHEME hTheme, HDC hDC, int iPartId, int iStateId,
                                                      const RECT* pBoundingRect, RECT* pContentRect) const
 {
-    return CallByName<decltype(&::GetThemeBackgroundContentRect)>(
-        m_hModule.get(), "GetThemeBackgroundContentRect", E_FAIL, hTheme, hDC, iPartId, iStateId,
-        pBoundingRect, pContentRect);
+    return CallByName<decltype(&::GetThemeBackgroundContentRect)>(Module(), "GetThemeBackgroundContentRect",
+                                                                  E_FAIL, hTheme, hDC, iPartId, iStateId,
+                                                                  pBoundingRect, pContentRect);
 }
 
 HRESULT CThemeLibrary::GetThemeTextExtent(HTHEME hTheme, HDC hDC, int iPartId, int iStateId, LPCWSTR pszText,
                                           int iCharCount, DWORD dwTextFlags, const RECT* pBoundingRect,
                                           RECT* pExtentRect) const
 {
-    return CallByName<decltype(&::GetThemeTextExtent)>(m_hModule.get(), "GetThemeTextExtent", E_FAIL, hTheme,
-                                                       hDC, iPartId, iStateId, pszText, iCharCount,
-                                                       dwTextFlags, pBoundingRect, pExtentRect);
+    return CallByName<decltype(&::GetThemeTextExtent)>(Module(), "GetThemeTextExtent", E_FAIL, hTheme, hDC,
+                                                       iPartId, iStateId, pszText, iCharCount, dwTextFlags,
+                                                       pBoundingRect, pExtentRect);
 }
 
 BOOL CThemeLibrary::IsThemeActive() const
 {
-    return CallByName<decltype(&::IsThemeActive)>(m_hModule.get(), "IsThemeActive", BOOL{FALSE});
+    return CallByName<decltype(&::IsThemeActive)>(Module(), "IsThemeActive", BOOL{FALSE});
 }
 
 BOOL CThemeLibrary::IsAppThemed() const
 {
-    return CallByName<decltype(&::IsAppThemed)>(m_hModule.get(), "IsAppThemed", BOOL{FALSE});
+    return CallByName<decltype(&::IsAppThemed)>(Module(), "IsAppThemed", BOOL{FALSE});
 }

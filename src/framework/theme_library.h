@@ -10,10 +10,10 @@
 class CThemeLibrary
 {
 public:
-    // Loads "UxTheme.dll"; a failure is not an error, the fallbacks then answer.
-    CThemeLibrary();
-    // Another library in its place, for proving the fallbacks of names it lacks.
-    explicit CThemeLibrary(const char* pszLibrary);
+    // The library is loaded at the first call that needs it; a failure is not an error, the
+    // fallbacks then answer. Another library than "UxTheme.dll" proves the fallbacks of names it
+    // lacks. Window code runs on one thread, which alone makes that first call.
+    constexpr explicit CThemeLibrary(const char* pszLibrary = "UxTheme.dll") : m_pszLibrary(pszLibrary) {}
     CThemeLibrary(const CThemeLibrary&) = delete;
     CThemeLibrary& operator=(const CThemeLibrary&) = delete;
 
@@ -34,7 +34,11 @@ public:
     BOOL IsAppThemed() const;
 
 private:
-    CModuleHandle m_hModule;
+    HMODULE Module() const;
+
+    const char* m_pszLibrary;
+    mutable CModuleHandle m_hModule;
+    mutable bool m_bLoadTried = false;
 };
 
 // The program's one instance, loaded at its first use and freed after the program ends.
