@@ -15,7 +15,6 @@ public:
     void EndDialog(INT_PTR result);
 
     UINT GetTemplateId() const { return m_nIDTemplate; }
-    bool IsModal() const { return m_bModal; }
 
 protected:
     // Return TRUE to let the system set the focus.

@@ -47,7 +47,8 @@ private:
 };
 
 // SelectObject with the previous object restored; declare it after the object it selects. It
-// may start empty and be given a selection later, by a move, which hands the undo over.
+// may start empty and be given its selection later by a move, which hands the undo over;
+// selections are undone in the reverse order of their making.
 class CSelectObject
 {
 public:

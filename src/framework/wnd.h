@@ -36,7 +36,6 @@ public:
         ::SetDlgItemTextA(m_hWnd, id, strText.c_str());
     }
     void ShowDlgItem(int id, bool bShow) const { ::ShowWindow(GetDlgItem(id), bShow ? SW_SHOW : SW_HIDE); }
-    void EnableDlgItem(int id, bool bEnable) const { ::EnableWindow(GetDlgItem(id), bEnable ? TRUE : FALSE); }
     void SetIcon(HICON hIcon, bool bBig) const
     {
         ::SendMessageA(m_hWnd, WM_SETICON, bBig ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));

@@ -26,9 +26,9 @@ int CResistorApp::ExitInstance()
 void CResistorApp::RunMainWindow()
 {
     // Any orientation other than horizontal, stored or not, gives the vertical layout.
-    m_nCurrentLayout =
+    const UINT idLayout =
         m_settings.m_nOrientation == kOrientationHorizontal ? IDD_MAIN_HORIZONTAL : IDD_MAIN_VERTICAL;
-    CMainDlg dlg(m_nCurrentLayout, m_settings);
+    CMainDlg dlg(idLayout, m_settings);
     dlg.SetHost(this);
     dlg.DoModal();
 }

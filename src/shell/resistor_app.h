@@ -17,7 +17,6 @@ public:
     void SelectLanguage(const std::string& strName) override { m_languages.Select(strName); }
     void UnloadLanguage() override { m_languages.Unload(); }
 
-    UINT GetCurrentLayout() const { return m_nCurrentLayout; }
     CAppSettings& GetSettings() { return m_settings; }
     CLanguageManager& GetLanguages() { return m_languages; }
 
@@ -26,5 +25,4 @@ private:
     CAppSettings m_settings;
     // Listed once at start-up; a chosen library is released with the application.
     CLanguageManager m_languages;
-    UINT m_nCurrentLayout = 0;
 };

@@ -73,12 +73,6 @@ int CSideBarGroup::AddItem(std::unique_ptr<CSideBarItem> pItem)
     return GetItemCount() - 1;
 }
 
-void CSideBarGroup::RemoveAllItems()
-{
-    m_items.clear();
-    RecalcHeight();
-}
-
 void CSideBarGroup::RecalcHeight()
 {
     m_nHeight = GetSideBarTitleHeight(m_nDrawStyle);

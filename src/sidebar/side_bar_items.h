@@ -89,7 +89,6 @@ public:
     CSideBarGroup& operator=(const CSideBarGroup&) = delete;
 
     int AddItem(std::unique_ptr<CSideBarItem> pItem);
-    void RemoveAllItems();
     void RecalcHeight();
     // TRUE only when the state changed.
     BOOL SetExpanded(BOOL bOpen);

@@ -184,3 +184,85 @@ TEST_F(ModalDialogTest, ModelessDialogIsDestroyedWithItsObject)
     EXPECT_FALSE(::IsWindow(hDlg));
 }
 } // namespace
+
+// Typed handlers: what each kind of entry hands its handler, on a control attached by subclassing.
+class TypedHandlerTest : public MessageMapTest
+{
+protected:
+    void SetUp() override
+    {
+        MessageMapTest::SetUp();
+        m_hEdit = m_dlg.GetDlgItem(IDC_PROBE_EDIT);
+        ASSERT_TRUE(m_probe.SubclassWindow(m_hEdit));
+    }
+
+    std::string Handle(const void* h) const { return std::to_string(reinterpret_cast<UINT_PTR>(h)); }
+    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        return ::SendMessageA(m_hEdit, message, wParam, lParam);
+    }
+
+    CArgumentProbe m_probe;
+    HWND m_hEdit = nullptr;
+};
+
+TEST_F(TypedHandlerTest, MessagesArriveCrackedIntoTheirMeaning)
+{
+    const HDC hDC = ::GetDC(m_hEdit);
+    struct Case
+    {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        std::string expected;
+    } const cases[] = {
+        {WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, 300), reinterpret_cast<LPARAM>(m_hDlg),
+         "scroll 5 300 " + Handle(m_hDlg)},
+        // Left of and above the client area: the coordinates are signed.
+        {WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-5, -7), "move 1 -5 -7"},
+        {WM_MOUSEMOVE, 0, MAKELPARAM(640, 480), "move 0 640 480"},
+        {WM_SETCURSOR, reinterpret_cast<WPARAM>(m_hEdit), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE),
+         "cursor " + Handle(m_hEdit) + " 1 512"},
+        {WM_ERASEBKGND, reinterpret_cast<WPARAM>(hDC), 0, "erase " + Handle(hDC)},
+    };
+    std::vector<std::string> expected;
+    for (const Case& c : cases)
+    {
+        Send(c.message, c.wParam, c.lParam);
+        expected.push_back(c.expected);
+    }
+    ::ReleaseDC(m_hEdit, hDC);
+    EXPECT_EQ(m_probe.m_calls, expected);
+}
+
+TEST_F(TypedHandlerTest, CommandsGiveTheirIdentifierAndControlsTheirWindow)
+{
+    HWND hOk = m_dlg.GetDlgItem(IDOK);
+    Send(WM_COMMAND, MAKEWPARAM(11, EN_CHANGE), reinterpret_cast<LPARAM>(hOk));
+    Send(WM_COMMAND, MAKEWPARAM(13, EN_CHANGE), reinterpret_cast<LPARAM>(hOk)); // out of the range
+    Send(WM_COMMAND, MAKEWPARAM(11, EN_UPDATE), reinterpret_cast<LPARAM>(hOk)); // another code
+    Send(WM_COMMAND, MAKEWPARAM(22, 0), 0);
+    Send(WM_COMMAND, MAKEWPARAM(20, 1), 0); // an accelerator
+    EXPECT_EQ(m_probe.m_calls,
+              (std::vector<std::string>{"control 11 " + Handle(hOk), "command 22", "command 20"}));
+}
+
+TEST_F(TypedHandlerTest, NotificationHandlerGetsItsStructureAndItsResultGoesBack)
+{
+    NMHDR hdr{m_hEdit, 4321, NM_CLICK};
+    EXPECT_EQ(Send(WM_NOTIFY, 4321, reinterpret_cast<LPARAM>(&hdr)), 7);
+    hdr.code = NM_DBLCLK;
+    Send(WM_NOTIFY, 4321, reinterpret_cast<LPARAM>(&hdr));
+    EXPECT_EQ(m_probe.m_calls, (std::vector<std::string>{"click 4321"}));
+}
+
+// The handler sends its window a message of its own before it asks for the default processing:
+// the default must still be that of the key, which then lands in the box.
+TEST_F(TypedHandlerTest, DefaultRunsForTheMessageBeingHandledAfterNestedMessages)
+{
+    ::SetWindowTextA(m_hEdit, "ab");
+    ::SendMessageA(m_hEdit, EM_SETSEL, 2, 2);
+    Send(WM_CHAR, 'c', 0);
+    EXPECT_EQ(m_probe.m_calls, (std::vector<std::string>{"char 99 after 2"}));
+    EXPECT_EQ(WindowText(m_hEdit), "abc");
+}

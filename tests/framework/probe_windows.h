@@ -7,6 +7,7 @@
 #include "test_ids.h"
 
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 constexpr UINT WM_PROBE_RESULT = WM_APP + 1;
@@ -83,6 +84,30 @@ protected:
         m_chars.push_back(nChar);
         return Default();
     }
+
+private:
+    static const CMessageEntry s_messageEntries[];
+};
+
+// Records, as one line of text each, the arguments that its typed handlers receive.
+class CArgumentProbe : public CWnd
+{
+public:
+    std::vector<std::string> m_calls;
+
+protected:
+    const CMessageMap& GetMessageMap() const override { return s_messageMap; }
+    static const CMessageMap s_messageMap;
+
+    void OnHScroll(UINT nCode, UINT nPos, HWND hScrollBar);
+    void OnMouseMove(UINT nFlags, POINT pt);
+    BOOL OnSetCursor(HWND hWnd, UINT nHitTest, UINT message);
+    BOOL OnEraseBkgnd(HDC hDC);
+    void OnControl(UINT id, HWND hControl);
+    void OnCommandIds(UINT id);
+    LRESULT OnAnyClick(NMHDR& hdr);
+    // Asks the window something of its own (handled by default) before the key's default.
+    LRESULT OnChar(UINT nChar);
 
 private:
     static const CMessageEntry s_messageEntries[];
