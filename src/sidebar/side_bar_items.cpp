@@ -43,11 +43,7 @@ void CSideBarEditItem::Draw(HDC, const RECT& rcRow, int, HTHEME)
 
 std::string CSideBarEditItem::GetText() const
 {
-    HWND hEdit = m_edit.GetSafeHwnd();
-    std::string strText(static_cast<size_t>(::GetWindowTextLengthA(hEdit)) + 1, '\0');
-    strText.resize(
-        static_cast<size_t>(::GetWindowTextA(hEdit, strText.data(), static_cast<int>(strText.size()))));
-    return strText;
+    return m_edit.GetWindowText();
 }
 
 void CSideBarEditItem::SetText(const std::string& strText)
