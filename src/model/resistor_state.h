@@ -24,6 +24,8 @@ struct ResistorState
 {
     int ringMode = kRingMode4;
     std::array<std::int32_t, kRingSlotCount> positions = {1, 1, 1, 1, 1, 1};
+
+    bool operator==(const ResistorState&) const = default;
 };
 
 bool IsRingShown(int ringMode, int slot);

@@ -54,9 +54,17 @@ double ParseValueText(std::string_view text, int unit)
 
 std::string FilterValueText(std::string_view text, int unit)
 {
-    std::string kept(text.substr(0, kUnitTextCaps[UnitIndex(unit)]));
+    // Filtered before the cap, so that letters never use up room that digits would fill: a
+    // text pasted whole keeps what the same text typed key by key keeps.
+    std::string kept(text);
     std::erase_if(kept, [](char c) { return !IsValueCharacter(c); });
+    kept.resize(std::min(kept.size(), kUnitTextCaps[UnitIndex(unit)]));
     return kept;
+}
+
+std::size_t FilteredCaret(std::string_view text, std::size_t caret, int unit)
+{
+    return FilterValueText(text.substr(0, std::min(caret, text.size())), unit).size();
 }
 
 std::string BuildValueSummary(std::string_view boxText, int unit, std::string_view tolerance,

@@ -30,8 +30,11 @@ RingValueText FormatRingValue(float hundredths);
 // The value box's text in milliohms; a comma counts as the decimal point.
 double ParseValueText(std::string_view text, int unit);
 
-// What stays in the value box: cut to the unit's length, then only digits, commas and points.
+// What stays in the value box: only digits, commas and points, then cut to the unit's length.
 std::string FilterValueText(std::string_view text, int unit);
+// Where the caret goes when the box's text is replaced by its filtered text: just after the
+// last character kept of those that stood before it.
+std::size_t FilteredCaret(std::string_view text, std::size_t caret, int unit);
 
 // The one-line summary for the clipboard and printing; `separator` is string 162 ("à").
 std::string BuildValueSummary(std::string_view boxText, int unit, std::string_view tolerance,

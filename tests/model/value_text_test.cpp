@@ -76,7 +76,7 @@ TEST(ParseValueText, ReadsLeadingNumberWithCommaOrPoint)
     }
 }
 
-TEST(FilterValueText, CapsThenKeepsDigitsCommasAndPoints)
+TEST(FilterValueText, KeepsDigitsCommasAndPointsThenCaps)
 {
     const struct
     {
@@ -93,7 +93,8 @@ TEST(FilterValueText, CapsThenKeepsDigitsCommasAndPoints)
         {"\xE9"
          "5\xB0",
          kUnitOhm, "5"},                  // Windows-1252 letters go too
-        {"abcdefgh12", kUnitKiloOhm, ""}, // cut before the digits are reached
+        {"abcdefgh12", kUnitKiloOhm, "12"}, // letters take no room from the digits
+        {"1e400", kUnitMegaOhm, "1400"},
         {"12345", -1, "12345"},
     };
     for (const auto& c : cases)
@@ -113,5 +114,46 @@ TEST(BuildValueSummary, SixRingsAddTheTemperatureCoefficient)
               "C");
     EXPECT_EQ(BuildValueSummary("4.7", kUnitOhm, "0.50 %", tempCo, kRingMode4, "at"), "4.7 Ohms at 0.50 %");
     EXPECT_EQ(BuildValueSummary("1", kUnitMegaOhm, "1 %", "", kRingMode4, "\xE0"), "1 MOhms \xE0 1 %");
+}
+// The box rewrites itself after each key; the caret must stay after what was typed, so that
+// typing a text key by key, wherever the caret stands, gives what pasting it whole gives.
+TEST(FilteredCaret, TypingKeyByKeyKeepsWhatPastingKeeps)
+{
+    for (int unit : {kUnitOhm, kUnitKiloOhm, kUnitMegaOhm})
+    {
+        for (const char* typed : {"1k5", "4a7", "12345678901", "1e400", "4,7 k", "x"})
+        {
+            std::string box;
+            std::size_t caret = 0;
+            for (const char* p = typed; *p != '\0'; ++p)
+            {
+                const std::string keyed = box.substr(0, caret) + *p + box.substr(caret);
+                box = FilterValueText(keyed, unit);
+                caret = FilteredCaret(keyed, caret + 1, unit);
+                ASSERT_LE(caret, box.size()) << typed;
+            }
+            EXPECT_EQ(box, FilterValueText(typed, unit)) << typed << " unit " << unit;
+            EXPECT_EQ(caret, box.size()) << typed << " unit " << unit;
+        }
+    }
+}
+
+TEST(FilteredCaret, StaysAfterTheCharactersKeptBeforeIt)
+{
+    const struct
+    {
+        const char* text;
+        std::size_t caret;
+        int unit;
+        std::size_t expected;
+    } cases[] = {
+        {"1k", 2, kUnitKiloOhm, 1},    // the letter just typed goes, the caret stays after the 1
+        {"4a7", 2, kUnitOhm, 1},       // typed in the middle
+        {"12345", 5, kUnitMegaOhm, 4}, // past the cap: at the end of what is kept
+        {"12x34", 0, kUnitOhm, 0},
+        {"12x34", 99, kUnitOhm, 4}, // beyond the text: at its end
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FilteredCaret(c.text, c.caret, c.unit), c.expected) << c.text << " at " << c.caret;
 }
 } // namespace
