@@ -3,7 +3,6 @@
 #include "mainwnd/main_dlg.h"
 
 #include "framework/resource_module.h"
-#include "mainwnd/flag_scope.h"
 #include "model/ring_colours.h"
 #include "model/value_text.h"
 #include "res/resource.h"
@@ -55,16 +54,15 @@ BOOL CMainDlg::OnInitDialog()
     InitControls();
     EnableToolTips();
     m_sideBar.SubclassDlgItem(IDC_SIDEBAR, m_hWnd);
+    // The controls as they come from the template: an empty box, lists without a selection.
+    m_state.rings = ReadRings();
     ApplyInterface(APPLY_ALL);
     m_bInitialising = false;
 
+    MainState stored = m_state;
     for (size_t slot = 0; slot < kRingSlotCount; ++slot)
-        m_bandes[slot]->SetPos(m_settings.m_nRingPos[slot]);
-    {
-        CFlagScope fromRings(m_bUpdatingFromRings);
-        UpdateFromRings();
-        OnValueTextChanged();
-    }
+        stored.rings.positions[slot] = ClampRingPosition(static_cast<int>(slot), m_settings.m_nRingPos[slot]);
+    Apply(m_state, ShowRings(stored));
     PlaceWindow();
     return TRUE;
 }
@@ -173,7 +171,8 @@ void CMainDlg::UseRings(int nRingMode)
     m_settings.m_nRingMode = nRingMode;
     ApplyInterface(APPLY_RINGS);
     // The value in the box is encoded again with the new number of digits.
-    OnValueTextChanged();
+    Apply(m_state, ChooseRingCount(m_state, nRingMode));
+    InvalidatePicture();
 }
 
 void CMainDlg::OnUseRings(UINT id)

@@ -9,6 +9,7 @@
 #include "mainwnd/bande_slider.h"
 #include "mainwnd/main_side_bar.h"
 #include "mainwnd/main_window_host.h"
+#include "model/main_state.h"
 #include "model/resistor_state.h"
 #include "model/series_tables.h"
 #include "settings/app_settings.h"
@@ -41,23 +42,11 @@ public:
     // Brings the window in line with the interface settings named by what (APPLY_...).
     void ApplyInterface(int what);
 
-    // What ApplyValueChange was told changed.
-    enum : int
-    {
-        kChangedValue = 0,
-        kChangedTolerance = 1,
-        kChangedTempCo = 2,
-    };
-
-    double GetValueMilliohms() const;
-    void UpdateFromRings();
-    void ApplyValueChange(int which);
+    // Writes the standard-value lines and their marks as the state has them, into a side bar
+    // that was just built and shows none.
     void RefreshStandardValues();
-    void OnValueTextChanged();
-    void ClearCalcResults();
-    // Change notifications of the calculator's fields, forwarded by the side bar.
-    void OnCalcEditR();
-    void OnCalcEditUIP();
+    // Change notification of a calculator field, forwarded by the side bar.
+    void OnCalcEdit(UINT idField);
     // Paints ring nBande (0 to 5) into hDC, or straight into the window when hDC is null.
     void DessinerBande(short nBande, HDC hDC = nullptr);
 
@@ -116,11 +105,16 @@ private:
     void ShowSideBar();
     void ApplyLookAndOpacity();
     void UseRings(int nRingMode);
+    // The state that the user's action led to becomes the window's: shown is the state as the
+    // controls show it now (the action's own control already changed), next what must show.
+    void Apply(const MainState& shown, MainState next);
+    // Sets every control whose part of the state differs, and nothing else. The controls'
+    // notifications of these writes are not the user's and are not answered.
+    void Render(const MainState& shown, const MainState& next);
     // Selectors and the list of the third digit and the temperature ring follow the ring count.
     void ShowRingControls();
     void InvalidatePicture();
-    // The box's value in ohms into the R field, which must not take it for the user's edit.
-    void WriteResistanceField();
+    // What the selectors show, with the ring count in force.
     ResistorState ReadRings() const;
     int GetComboSel(int id) const { return CComboBox(GetDlgItem(id)).GetCurSel(); }
     std::string GetValueText() const;
@@ -146,11 +140,10 @@ private:
     std::string m_strToolTip;
     std::wstring m_wstrToolTip;
 
-    std::array<double, kSeriesCount> m_standardValues{};
-    bool m_bReactToValueEdit = true;
-    bool m_bUpdatingFromRings = false;
-    bool m_bCalcBusy = false;
-    bool m_bValueFromCalc = false;
+    // What the window shows: the rings, the box, the lists, the lines and the calculator.
+    MainState m_state;
+    // Set while Render writes into the controls.
+    bool m_bRendering = false;
     bool m_bInitialising = false;
     bool m_bLanguageChanged = false;
     // Ended for a new window, which now owns the state in the settings.

@@ -102,9 +102,10 @@ void CMainDlg::ApplyTopmostAndContent()
     }
     {
         // The calculator's fields are created empty; their first notifications are not edits.
-        CFlagScope busy(m_bCalcBusy);
+        CFlagScope rendering(m_bRendering);
         BuildSideBar();
     }
+    m_state = ClearCalcFields(m_state);
     RefreshStandardValues();
 }
 

@@ -5,13 +5,12 @@
 
 #include "res/resource.h"
 
-template <void (CMainDlg::*Handler)()> void CMainSideBar::Forward()
+template <void (CMainDlg::*Handler)(UINT)> void CMainSideBar::Forward(UINT id)
 {
-    (m_owner.*Handler)();
+    (m_owner.*Handler)(id);
 }
 
 const CMessageEntry CMainSideBar::s_messageEntries[] = {
-    OnControl<&CMainSideBar::Forward<&CMainDlg::OnCalcEditR>>(EN_CHANGE, IDC_CALC_R),
-    OnControlRange<&CMainSideBar::Forward<&CMainDlg::OnCalcEditUIP>>(EN_CHANGE, IDC_CALC_U, IDC_CALC_P),
+    OnControlRange<&CMainSideBar::Forward<&CMainDlg::OnCalcEdit>>(EN_CHANGE, IDC_CALC_R, IDC_CALC_P),
 };
 const CMessageMap CMainSideBar::s_messageMap{CSideBar::s_messageMap, s_messageEntries};

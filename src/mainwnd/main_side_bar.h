@@ -22,7 +22,7 @@ protected:
 
 private:
     // Runs a handler of the owner, which the fields' notifications do not reach by themselves.
-    template <void (CMainDlg::*Handler)()> void Forward();
+    template <void (CMainDlg::*Handler)(UINT)> void Forward(UINT id);
 
     static const CMessageEntry s_messageEntries[];
     CMainDlg& m_owner;

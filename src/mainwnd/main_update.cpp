@@ -1,11 +1,11 @@
-// The main window's update cycle: rings, value box, lists, standard-value lines and the side
-// bar's R field follow each other. Writing an edit's text raises EN_CHANGE before the write
-// returns, so the flags decide which handler may react to which write.
-#include "mainwnd/flag_scope.h"
+// The main window's update cycle: each user action becomes a transition of the window's state
+// (its rules live with the state), and the state is rendered into the controls and the side bar.
+// Writing an edit's text raises EN_CHANGE before the write returns: while Render writes, the
+// controls' notifications are not the user's and are not answered.
 #include "mainwnd/main_dlg.h"
 
-#include "model/decimal_format.h"
-#include "model/standard_series.h"
+#include "framework/edit.h"
+#include "mainwnd/flag_scope.h"
 #include "model/value_text.h"
 #include "res/resource.h"
 
@@ -19,16 +19,13 @@ constexpr RECT kPictureHorizontal{46, 5, 278, 75};
 
 // E12, E24, E96, E48, E192: the lines whose marks follow the tolerance.
 constexpr size_t kMarkOrder[] = {2, 3, 5, 4, 6};
+
+constexpr UINT kCalcFieldIds[kCalcFieldCount] = {IDC_CALC_R, IDC_CALC_U, IDC_CALC_I, IDC_CALC_P};
 } // namespace
 
 std::string CMainDlg::GetValueText() const
 {
     return GetDlgItemText(IDC_VALUE);
-}
-
-double CMainDlg::GetValueMilliohms() const
-{
-    return ParseValueText(GetValueText(), GetComboSel(IDC_UNIT));
 }
 
 ResistorState CMainDlg::ReadRings() const
@@ -46,21 +43,56 @@ void CMainDlg::InvalidatePicture()
     ::InvalidateRect(m_hWnd, &rc, FALSE);
 }
 
-void CMainDlg::UpdateFromRings()
+void CMainDlg::Apply(const MainState& shown, MainState next)
 {
-    const ResistorState state = ReadRings();
-    const float hundredths = RingsToValue(state);
+    Render(shown, next);
+    m_state = std::move(next);
+}
+
+void CMainDlg::Render(const MainState& shown, const MainState& next)
+{
+    CFlagScope rendering(m_bRendering);
+    for (size_t slot = 0; slot < kRingSlotCount; ++slot)
     {
-        CFlagScope busy(m_bCalcBusy);
-        m_sideBar.SetItemText(kGroupCalcs, IDC_CALC_R, FormatDecimal(hundredths / 100.0f, 3));
+        if (next.rings.positions[slot] != shown.rings.positions[slot])
+            m_bandes[slot]->SetPos(next.rings.positions[slot]);
     }
-    const RingValueText value = FormatRingValue(hundredths);
-    CComboBox(GetDlgItem(IDC_UNIT)).SetCurSel(value.unit);
-    CComboBox(GetDlgItem(IDC_TOLERANCE)).SetCurSel(state.positions[kSlotTolerance] - 1);
-    CComboBox(GetDlgItem(IDC_TEMPCO)).SetCurSel(state.positions[kSlotTempCo] - 1);
-    // Runs OnValueTextChanged, which reads the value with the unit just selected.
-    SetDlgItemText(IDC_VALUE, value.text);
-    RefreshStandardValues();
+    if (next.unit != shown.unit)
+        CComboBox(GetDlgItem(IDC_UNIT)).SetCurSel(next.unit);
+    if (next.tolerance != shown.tolerance)
+        CComboBox(GetDlgItem(IDC_TOLERANCE)).SetCurSel(next.tolerance);
+    if (next.tempCo != shown.tempCo)
+        CComboBox(GetDlgItem(IDC_TEMPCO)).SetCurSel(next.tempCo);
+    if (next.valueText != shown.valueText)
+        SetDlgItemText(IDC_VALUE, next.valueText);
+    for (size_t i = 0; i < kSeriesCount; ++i)
+    {
+        if (next.standardLines[i] != shown.standardLines[i])
+            m_sideBar.SetItemText(kGroupStandard, static_cast<UINT>(ID_SERIES_E3 + i), next.standardLines[i]);
+    }
+    for (size_t i : kMarkOrder)
+    {
+        if (next.marked[i] == shown.marked[i])
+            continue;
+        const UINT id = static_cast<UINT>(ID_SERIES_E3 + i);
+        if (next.marked[i])
+            m_sideBar.SetItemColor(kGroupStandard, id, kMarkedLineColour);
+        else
+            m_sideBar.ResetItemColor(kGroupStandard, id);
+    }
+    for (size_t i = 0; i < kCalcFieldCount; ++i)
+    {
+        if (next.calc[i] != shown.calc[i])
+            m_sideBar.SetItemText(kGroupCalcs, kCalcFieldIds[i], next.calc[i]);
+    }
+}
+
+void CMainDlg::RefreshStandardValues()
+{
+    MainState shown = m_state;
+    shown.standardLines = {};
+    shown.marked = {};
+    Render(shown, m_state);
 }
 
 // Every scroll code counts, so the value follows the thumb while it is dragged.
@@ -68,116 +100,64 @@ void CMainDlg::OnScroll(UINT, UINT, HWND hScrollBar)
 {
     for (size_t slot = 0; slot < kRingSlotCount; ++slot)
     {
-        if (hScrollBar != nullptr && m_bandes[slot]->GetSafeHwnd() == hScrollBar)
-        {
-            CFlagScope fromRings(m_bUpdatingFromRings);
-            // The moved ring is painted at once; the rest of the picture did not change.
-            DessinerBande(static_cast<short>(slot));
-            UpdateFromRings();
-            break;
-        }
+        if (hScrollBar == nullptr || m_bandes[slot]->GetSafeHwnd() != hScrollBar)
+            continue;
+        MainState shown = m_state;
+        shown.rings.positions[slot] = m_bandes[slot]->GetPos();
+        // The moved ring is painted at once; the rest of the picture did not change.
+        DessinerBande(static_cast<short>(slot));
+        Apply(shown, MoveRing(m_state, static_cast<int>(slot), shown.rings.positions[slot]));
+        return;
     }
 }
 
 void CMainDlg::OnValueEditChange()
 {
-    OnValueTextChanged();
-}
-
-void CMainDlg::OnValueTextChanged()
-{
-    if (!m_bReactToValueEdit)
+    if (m_bRendering)
         return;
-    const std::string text = GetValueText();
-    m_bReactToValueEdit = false;
-    const std::string filtered = FilterValueText(text, GetComboSel(IDC_UNIT));
-    if (filtered != text)
-        SetDlgItemText(IDC_VALUE, filtered);
-    ApplyValueChange(kChangedValue);
-    // A value that came from the R field is not written back into it.
-    if (!m_bValueFromCalc)
-        WriteResistanceField();
-    ClearCalcResults();
-    m_bReactToValueEdit = true;
-}
-
-void CMainDlg::WriteResistanceField()
-{
-    CFlagScope busy(m_bCalcBusy);
-    m_sideBar.SetItemText(kGroupCalcs, IDC_CALC_R,
-                          FormatDecimal(static_cast<float>(GetValueMilliohms() * 0.001), 3));
-}
-
-void CMainDlg::ApplyValueChange(int which)
-{
-    RefreshStandardValues();
-    if (m_bUpdatingFromRings)
-        return;
-    switch (which)
-    {
-    case kChangedValue:
-    {
-        ResistorState state = ReadRings();
-        ValueToRings(GetValueMilliohms(), state.ringMode, state);
-        for (int slot : {kSlotFirstDigit, kSlotSecondDigit, kSlotThirdDigit, kSlotMultiplier})
-        {
-            if (IsRingShown(state.ringMode, slot))
-                m_bandes[static_cast<size_t>(slot)]->SetPos(state.positions[static_cast<size_t>(slot)]);
-        }
-        break;
-    }
-    case kChangedTolerance:
-        m_Bande5.SetPos(GetComboSel(IDC_TOLERANCE) + 1);
-        DessinerBande(kSlotTolerance);
-        break;
-    case kChangedTempCo:
-        m_Bande6.SetPos(GetComboSel(IDC_TEMPCO) + 1);
-        DessinerBande(kSlotTempCo);
-        break;
-    default:
-        return;
-    }
+    MainState shown = m_state;
+    shown.valueText = GetValueText();
+    const int nCaret = CEdit(GetDlgItem(IDC_VALUE)).GetCaret();
+    MainState next = TypeValue(m_state, shown.valueText);
+    const bool bRewritten = next.valueText != shown.valueText;
+    Apply(shown, std::move(next));
+    // The box's own rewrite puts the caret first: it goes back after what was typed.
+    if (bRewritten)
+        CEdit(GetDlgItem(IDC_VALUE))
+            .SetCaret(
+                static_cast<int>(FilteredCaret(shown.valueText, static_cast<size_t>(nCaret), m_state.unit)));
     InvalidatePicture();
-}
-
-void CMainDlg::RefreshStandardValues()
-{
-    const StandardLines lines = StandardSeriesLines(GetValueMilliohms());
-    m_standardValues = lines.ohms;
-    for (size_t i = 0; i < kSeriesCount; ++i)
-        m_sideBar.SetItemText(kGroupStandard, static_cast<UINT>(ID_SERIES_E3 + i), lines.lines[i]);
-    const std::array<LineMark, kSeriesCount> marks = ToleranceSeriesMarks(GetComboSel(IDC_TOLERANCE));
-    for (size_t i : kMarkOrder)
-    {
-        const UINT id = static_cast<UINT>(ID_SERIES_E3 + i);
-        if (marks[i] == LineMark::Mark)
-            m_sideBar.SetItemColor(kGroupStandard, id, kMarkedLineColour);
-        else if (marks[i] == LineMark::Unmark)
-            m_sideBar.ResetItemColor(kGroupStandard, id);
-    }
 }
 
 // The number in the box stays and now means another resistance.
 void CMainDlg::OnSelChangeUnit()
 {
-    ApplyValueChange(kChangedValue);
-    WriteResistanceField();
+    MainState shown = m_state;
+    shown.unit = GetComboSel(IDC_UNIT);
+    Apply(shown, ChooseUnit(m_state, shown.unit));
+    InvalidatePicture();
 }
 
 void CMainDlg::OnSelChangeTolerance()
 {
-    ApplyValueChange(kChangedTolerance);
+    MainState shown = m_state;
+    shown.tolerance = GetComboSel(IDC_TOLERANCE);
+    Apply(shown, ChooseTolerance(m_state, shown.tolerance));
+    DessinerBande(kSlotTolerance);
+    InvalidatePicture();
 }
 
 void CMainDlg::OnSelChangeTempCo()
 {
-    ApplyValueChange(kChangedTempCo);
+    MainState shown = m_state;
+    shown.tempCo = GetComboSel(IDC_TEMPCO);
+    Apply(shown, ChooseTempCo(m_state, shown.tempCo));
+    DessinerBande(kSlotTempCo);
+    InvalidatePicture();
 }
 
 void CMainDlg::OnStandardValue(UINT id)
 {
-    const size_t index = id - ID_SERIES_E3;
-    CComboBox(GetDlgItem(IDC_UNIT)).SetCurSel(kUnitOhm);
-    // The update cycle follows through OnValueTextChanged.
-    SetDlgItemText(IDC_VALUE, FormatDecimal(static_cast<float>(m_standardValues[index]), 3));
+    Apply(m_state, TakeStandardLine(m_state, id - ID_SERIES_E3));
+    InvalidatePicture();
 }

@@ -92,7 +92,7 @@ TEST(FilterValueText, KeepsDigitsCommasAndPointsThenCaps)
         {"-4,7.1", kUnitOhm, "4,7.1"},
         {"\xE9"
          "5\xB0",
-         kUnitOhm, "5"},                  // Windows-1252 letters go too
+         kUnitOhm, "5"},                    // Windows-1252 letters go too
         {"abcdefgh12", kUnitKiloOhm, "12"}, // letters take no room from the digits
         {"1e400", kUnitMegaOhm, "1400"},
         {"12345", -1, "12345"},
@@ -150,8 +150,7 @@ TEST(FilteredCaret, StaysAfterTheCharactersKeptBeforeIt)
         {"1k", 2, kUnitKiloOhm, 1},    // the letter just typed goes, the caret stays after the 1
         {"4a7", 2, kUnitOhm, 1},       // typed in the middle
         {"12345", 5, kUnitMegaOhm, 4}, // past the cap: at the end of what is kept
-        {"12x34", 0, kUnitOhm, 0},
-        {"12x34", 99, kUnitOhm, 4}, // beyond the text: at its end
+        {"12x34", 0, kUnitOhm, 0},     {"12x34", 99, kUnitOhm, 4}, // beyond the text: at its end
     };
     for (const auto& c : cases)
         EXPECT_EQ(FilteredCaret(c.text, c.caret, c.unit), c.expected) << c.text << " at " << c.caret;
