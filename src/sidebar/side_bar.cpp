@@ -45,6 +45,7 @@ const CMessageEntry CSideBar::s_messageEntries[] = {
     OnMessage<WM_LBUTTONUP, &CSideBar::OnLButtonUp>(),
     OnMessage<WM_VSCROLL, &CSideBar::OnVScroll>(),
     OnMessage<WM_THEMECHANGED, &CSideBar::OnThemeChanged>(),
+    OnMessage<WM_SIZE, &CSideBar::OnSize>(),
 };
 const CMessageMap CSideBar::s_messageMap{CWnd::s_messageMap, s_messageEntries};
 
@@ -61,7 +62,7 @@ CSideBar::~CSideBar()
 
 int CSideBar::AddGroup(const std::string& strTitle)
 {
-    m_groups.push_back(std::make_unique<CSideBarGroup>(strTitle, m_nDrawStyle));
+    m_groups.push_back(std::make_unique<CSideBarGroup>(strTitle));
     Refresh();
     return GetGroupCount() - 1;
 }
@@ -147,13 +148,12 @@ void CSideBar::ResetItemColor(int nGroup, UINT nID)
 void CSideBar::SetDrawStyle(int nStyle)
 {
     m_nDrawStyle = nStyle;
-    for (const std::unique_ptr<CSideBarGroup>& pGroup : m_groups)
-        pGroup->RecalcHeight();
     Refresh();
 }
 
 void CSideBar::Refresh()
 {
+    m_bLaidOut = false;
     if (m_hWnd != nullptr)
         ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
@@ -217,8 +217,9 @@ BOOL CSideBar::OnSetCursor(HWND hWnd, UINT nHitTest, UINT)
     return static_cast<BOOL>(Default());
 }
 
-void CSideBar::HitTest(POINT pt, CSideBarGroup*& pHitGroup, CSideBarItem*& pHitItem) const
+void CSideBar::HitTest(POINT pt, CSideBarGroup*& pHitGroup, CSideBarItem*& pHitItem)
 {
+    EnsureLayout();
     pt.y += GetScrollPosition();
     pHitGroup = nullptr;
     pHitItem = nullptr;
@@ -309,6 +310,11 @@ void CSideBar::OnVScroll(UINT nCode, UINT nThumbPos, HWND)
 }
 
 void CSideBar::OnThemeChanged()
+{
+    Refresh();
+}
+
+void CSideBar::OnSize()
 {
     Refresh();
 }

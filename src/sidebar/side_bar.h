@@ -49,6 +49,7 @@ public:
     void ResetItemColor(int nGroup, UINT nID);
     void SetDrawStyle(int nStyle);
     int GetDrawStyle() const { return m_nDrawStyle; }
+    // The content changed: it is laid out again before the next paint or hit test.
     void Refresh();
 
     // Content y minus client y: 0 while no scroll bar is shown.
@@ -67,14 +68,19 @@ private:
     void OnLButtonUp(UINT nFlags, POINT pt);
     void OnVScroll(UINT nCode, UINT nPos, HWND hScrollBar);
     void OnThemeChanged();
+    void OnSize();
 
     bool HasScrollBar() const;
     int GetScrollLimit() const;
     // The title bar or else the link row under a client point.
-    void HitTest(POINT pt, CSideBarGroup*& pHitGroup, CSideBarItem*& pHitItem) const;
-    // Paints every group into dc, whose origin already maps content to client coordinates;
-    // returns the content height.
-    int DrawContent(HDC hDC, const RECT& rcArea);
+    void HitTest(POINT pt, CSideBarGroup*& pHitGroup, CSideBarItem*& pHitItem);
+    // The content's width beside the scroll bar, and its height down to the bottom of what shows.
+    RECT ContentArea() const;
+    // Places every group and row, then shows the scroll bar the content height calls for.
+    void Layout();
+    void EnsureLayout();
+    // Paints every group into dc, whose origin already maps content to client coordinates.
+    void DrawContent(HDC hDC, const RECT& rcArea) const;
     void UpdateScrollBar(int nContentHeight);
 
     static const CMessageEntry s_messageEntries[];
@@ -83,4 +89,5 @@ private:
     CSideBarGroup* m_pHotGroup = nullptr;
     CSideBarItem* m_pHotItem = nullptr;
     HCURSOR m_hHandCursor = nullptr;
+    bool m_bLaidOut = false;
 };

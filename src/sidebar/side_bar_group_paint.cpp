@@ -1,5 +1,5 @@
-// Painting of one side bar group in the themed, classic and drawn looks; it also records the
-// title bar's hit rectangle and lays out the rows.
+// Painting of one side bar group in the themed, classic and drawn looks, where its layout placed
+// the title bar, the chevron and the rows.
 #include "sidebar/side_bar.h"
 #include "sidebar/side_bar_paint.h"
 
@@ -32,64 +32,47 @@ void Draw3dRect(HDC hDC, const RECT& rc, COLORREF crTopLeft, COLORREF crBottomRi
     FillSolidRect(hDC, RECT{rc.right - 1, rc.top, rc.right, rc.bottom}, crBottomRight);
     FillSolidRect(hDC, RECT{rc.left, rc.bottom - 1, rc.right, rc.bottom}, crBottomRight);
 }
-
-// The clickable part of a title bar: from the group's left edge to the chevron's right edge.
-RECT TitleHitRect(const RECT& rcChevron, int nLeft)
-{
-    return RECT{nLeft, rcChevron.top, rcChevron.right, rcChevron.bottom};
-}
 } // namespace
 
-void CSideBarGroup::Draw(HDC hDC, const RECT& rcGroup, HTHEME hTheme)
+void CSideBarGroup::Draw(HDC hDC, HTHEME hTheme) const
 {
-    if (m_nDrawStyle == SIDEBAR_STYLE_CLASSIC)
-        DrawClassic(hDC, rcGroup);
-    else if (hTheme != nullptr && GetThemeLibrary().IsAppThemed())
-        DrawThemed(hDC, rcGroup, hTheme);
-    else
-        DrawPlain(hDC, rcGroup);
+    switch (m_look)
+    {
+    case ESideBarLook::Themed:
+        DrawThemed(hDC, hTheme);
+        break;
+    case ESideBarLook::Classic:
+        DrawClassic(hDC);
+        break;
+    case ESideBarLook::Plain:
+        DrawPlain(hDC);
+        break;
+    }
 }
 
-void CSideBarGroup::DrawThemed(HDC hDC, const RECT& rcGroup, HTHEME hTheme)
+void CSideBarGroup::DrawThemed(HDC hDC, HTHEME hTheme) const
 {
-    const int nCaption = ::GetSystemMetrics(SM_CYCAPTION);
-    const RECT rcTitle{rcGroup.left, rcGroup.top, rcGroup.right, rcGroup.top + ::MulDiv(nCaption, 9, 8)};
-    GetThemeLibrary().DrawThemeBackground(hTheme, hDC, EBP_NORMALGROUPHEAD, 0, &rcTitle, nullptr);
-    RECT rcContent = rcTitle;
-    GetThemeLibrary().GetThemeBackgroundContentRect(hTheme, hDC, EBP_NORMALGROUPHEAD, 0, &rcTitle,
+    GetThemeLibrary().DrawThemeBackground(hTheme, hDC, EBP_NORMALGROUPHEAD, 0, &m_rcTitle, nullptr);
+    RECT rcContent = m_rcTitle;
+    GetThemeLibrary().GetThemeBackgroundContentRect(hTheme, hDC, EBP_NORMALGROUPHEAD, 0, &m_rcTitle,
                                                     &rcContent);
     if (std::optional<std::wstring> strTitle = ToThemeText(m_strTitle))
         GetThemeLibrary().DrawThemeText(hTheme, hDC, EBP_NORMALGROUPHEAD, 0, strTitle->c_str(), -1,
                                         kSideBarTextFlags, 0, &rcContent);
-
-    const int nChevron = nCaption - 4;
-    const RECT rcChevron{rcGroup.right - nChevron - 5, rcGroup.top + 2, rcGroup.right - 5,
-                         rcGroup.top + 2 + nChevron};
     GetThemeLibrary().DrawThemeBackground(hTheme, hDC,
                                           m_bCollapsed ? EBP_NORMALGROUPEXPAND : EBP_NORMALGROUPCOLLAPSE,
-                                          m_bHot ? EBNGC_HOT : EBNGC_NORMAL, &rcChevron, nullptr);
-    m_rcTitleHit = TitleHitRect(rcChevron, rcGroup.left);
-
+                                          m_bHot ? EBNGC_HOT : EBNGC_NORMAL, &m_rcChevron, nullptr);
     if (!m_bCollapsed)
     {
-        const RECT rcBody{rcGroup.left, rcTitle.bottom - 1, rcGroup.right, rcGroup.bottom};
+        const RECT rcBody{m_rcGroup.left, m_rcTitle.bottom - 1, m_rcGroup.right, m_rcGroup.bottom};
         GetThemeLibrary().DrawThemeBackground(hTheme, hDC, EBP_NORMALGROUPBACKGROUND, 0, &rcBody, nullptr);
     }
     CPenHandle underline = MakeSolidPen(::GetSysColor(COLOR_HIGHLIGHTTEXT));
     CSelectObject selectPen(hDC, underline.get());
-    RECT rcColumn = rcTitle;
-    GetThemeLibrary().GetThemeBackgroundContentRect(hTheme, hDC, EBP_NORMALGROUPBACKGROUND, 0, &rcTitle,
-                                                    &rcColumn);
-    const int nRow = GetSideBarRowHeight();
-    int y = rcTitle.bottom;
-    for (const std::unique_ptr<CSideBarItem>& pItem : m_items)
-    {
-        DrawRow(hDC, *pItem, RECT{rcColumn.left, y, rcColumn.right, y + nRow}, hTheme);
-        y += nRow;
-    }
+    DrawRows(hDC, hTheme);
 }
 
-void CSideBarGroup::DrawClassic(HDC hDC, const RECT& rcGroup)
+void CSideBarGroup::DrawClassic(HDC hDC) const
 {
     const COLORREF crFace = ::GetSysColor(COLOR_BTNFACE);
     const COLORREF crInk = ::GetSysColor(COLOR_BTNTEXT);
@@ -99,35 +82,29 @@ void CSideBarGroup::DrawClassic(HDC hDC, const RECT& rcGroup)
     CFontHandle boldFont = CreateSideBarBoldFont();
     CSelectObject selectFont(hDC, boldFont.get());
 
-    const int nTitle = GetSideBarTitleHeight(m_nDrawStyle);
-    const RECT rcTitle{rcGroup.left, rcGroup.top, rcGroup.right, rcGroup.top + nTitle};
     ::SetTextColor(hDC, crInk);
     ::SetBkColor(hDC, crFace);
-    FillSolidRect(hDC, rcTitle, crFace);
-    RECT rcText{rcTitle.left + 5, rcTitle.top, rcTitle.right - 5, rcTitle.bottom};
+    FillSolidRect(hDC, m_rcTitle, crFace);
+    RECT rcText{m_rcTitle.left + 5, m_rcTitle.top, m_rcTitle.right - 5, m_rcTitle.bottom};
     ::DrawTextA(hDC, m_strTitle.c_str(), -1, &rcText, kSideBarTextFlags);
 
-    const int nChevron = nTitle - 4;
-    const RECT rcChevron{rcGroup.right - nChevron - 5, rcGroup.top + 2, rcGroup.right - 5,
-                         rcTitle.bottom - 2};
     if (m_bHot)
-        Draw3dRect(hDC, rcChevron, ::GetSysColor(COLOR_BTNHIGHLIGHT), ::GetSysColor(COLOR_BTNSHADOW));
+        Draw3dRect(hDC, m_rcChevron, ::GetSysColor(COLOR_BTNHIGHLIGHT), ::GetSysColor(COLOR_BTNSHADOW));
     {
         CSelectObject selectPen(hDC, inkPen.get());
-        DrawChevron(hDC, rcChevron, m_bCollapsed);
+        DrawChevron(hDC, m_rcChevron, m_bCollapsed);
     }
-    m_rcTitleHit = TitleHitRect(rcChevron, rcGroup.left);
     {
         // A collapsed group's body shrinks to one line along the title bar's bottom edge.
         CSelectObject selectPen(hDC, facePen.get());
         CSelectObject selectBrush(hDC, bodyBrush.get());
-        ::Rectangle(hDC, rcGroup.left, rcTitle.bottom - 1, rcGroup.right, rcGroup.bottom);
+        ::Rectangle(hDC, m_rcGroup.left, m_rcTitle.bottom - 1, m_rcGroup.right, m_rcGroup.bottom);
     }
     CSelectObject selectPen(hDC, inkPen.get());
-    DrawRows(hDC, rcGroup, nTitle);
+    DrawRows(hDC, nullptr);
 }
 
-void CSideBarGroup::DrawPlain(HDC hDC, const RECT& rcGroup)
+void CSideBarGroup::DrawPlain(HDC hDC) const
 {
     const COLORREF c1 = ::GetSysColor(COLOR_HIGHLIGHT);
     const COLORREF c2 = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
@@ -140,11 +117,10 @@ void CSideBarGroup::DrawPlain(HDC hDC, const RECT& rcGroup)
     CFontHandle boldFont = CreateSideBarBoldFont();
     CSelectObject selectFont(hDC, boldFont.get());
 
-    const int nTitle = GetSideBarTitleHeight(m_nDrawStyle);
-    const int l = rcGroup.left;
-    const int t = rcGroup.top;
-    const int r = rcGroup.right;
-    const RECT rcTitle{l, t, r, t + nTitle};
+    const int l = m_rcGroup.left;
+    const int t = m_rcGroup.top;
+    const int r = m_rcGroup.right;
+    const int b = m_rcTitle.bottom;
     {
         // The band's two top corners are quarter discs of radius 5.
         CSelectObject selectPen(hDC, pen1.get());
@@ -154,51 +130,36 @@ void CSideBarGroup::DrawPlain(HDC hDC, const RECT& rcGroup)
         ::Pie(hDC, r - kCornerDiameter, t, r, t + kCornerDiameter, r, t + kCornerRadius, r - kCornerRadius,
               t);
     }
-    FillSolidRect(hDC, RECT{l + kCornerRadius, t, r - kCornerRadius, rcTitle.bottom}, c1);
-    FillSolidRect(hDC, RECT{l, t + kCornerRadius, l + kCornerRadius, rcTitle.bottom}, c1);
-    FillSolidRect(hDC, RECT{r - kCornerRadius, t + kCornerRadius, r, rcTitle.bottom}, c1);
+    FillSolidRect(hDC, RECT{l + kCornerRadius, t, r - kCornerRadius, b}, c1);
+    FillSolidRect(hDC, RECT{l, t + kCornerRadius, l + kCornerRadius, b}, c1);
+    FillSolidRect(hDC, RECT{r - kCornerRadius, t + kCornerRadius, r, b}, c1);
 
     ::SetTextColor(hDC, m_bHot ? c3 : c2);
     ::SetBkColor(hDC, c1);
-    RECT rcText{l + 15, t, r - 5, rcTitle.bottom};
+    RECT rcText{l + 15, t, r - 5, b};
     ::DrawTextA(hDC, m_strTitle.c_str(), -1, &rcText, kSideBarTextFlags);
-
-    const int nChevron = nTitle - 8;
-    const RECT rcChevron{r - nChevron - 5, t + 4, r - 5, rcTitle.bottom - 4};
     {
         CSelectObject selectPen(hDC, pen3.get());
         CSelectObject selectBrush(hDC, ::GetStockObject(NULL_BRUSH));
-        ::Ellipse(hDC, rcChevron.left, rcChevron.top, rcChevron.right, rcChevron.bottom);
+        ::Ellipse(hDC, m_rcChevron.left, m_rcChevron.top, m_rcChevron.right, m_rcChevron.bottom);
     }
     {
         CSelectObject selectPen(hDC, m_bHot ? pen3.get() : pen2.get());
-        DrawChevron(hDC, rcChevron, m_bCollapsed);
+        DrawChevron(hDC, m_rcChevron, m_bCollapsed);
     }
-    m_rcTitleHit = TitleHitRect(rcChevron, l);
-
     CSelectObject selectPen(hDC, pen1.get());
     {
         CSelectObject selectBrush(hDC, brush3.get());
-        ::Rectangle(hDC, l, rcTitle.bottom - 1, r, rcGroup.bottom);
+        ::Rectangle(hDC, l, b - 1, r, m_rcGroup.bottom);
     }
-    DrawRows(hDC, rcGroup, nTitle);
+    DrawRows(hDC, nullptr);
 }
 
-void CSideBarGroup::DrawRows(HDC hDC, const RECT& rcGroup, int nTitle)
-{
-    const int nRow = GetSideBarRowHeight();
-    int y = rcGroup.top + nTitle;
-    for (const std::unique_ptr<CSideBarItem>& pItem : m_items)
-    {
-        DrawRow(hDC, *pItem, RECT{rcGroup.left + 1, y, rcGroup.right - 1, y + nRow}, nullptr);
-        y += nRow;
-    }
-}
-
-void CSideBarGroup::DrawRow(HDC hDC, CSideBarItem& item, const RECT& rcRow, HTHEME hTheme)
+// A collapsed group's rows were hidden by its layout and draw nothing.
+void CSideBarGroup::DrawRows(HDC hDC, HTHEME hTheme) const
 {
     if (m_bCollapsed)
-        item.HideItem();
-    else
-        item.Draw(hDC, rcRow, m_nDrawStyle, hTheme);
+        return;
+    for (const std::unique_ptr<CSideBarItem>& pItem : m_items)
+        pItem->Draw(hDC, hTheme);
 }

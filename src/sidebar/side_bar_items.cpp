@@ -26,19 +26,12 @@ void CSideBarItem::SetColor(COLORREF crText)
 }
 
 CSideBarEditItem::CSideBarEditItem(const std::string& strText, UINT nID, CSideBar& owner)
-    : CSideBarItem(strText, nID), m_owner(owner)
+    : CSideBarItem(strText, nID)
 {
     // No edit styles: without ES_AUTOHSCROLL the box takes no more text than its width shows.
     m_edit.CreateEx(WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY, "EDIT", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
                     owner.GetSafeHwnd(), nID);
     SetText(strText);
-}
-
-void CSideBarEditItem::Draw(HDC, const RECT& rcRow, int, HTHEME)
-{
-    ::SetWindowPos(m_edit.GetSafeHwnd(), nullptr, rcRow.left, rcRow.top - m_owner.GetScrollPosition(),
-                   rcRow.right - rcRow.left, rcRow.bottom - rcRow.top - 2, SWP_NOZORDER | SWP_NOACTIVATE);
-    ::ShowWindow(m_edit.GetSafeHwnd(), SW_SHOW);
 }
 
 std::string CSideBarEditItem::GetText() const
@@ -56,24 +49,12 @@ void CSideBarEditItem::HideItem()
     ::ShowWindow(m_edit.GetSafeHwnd(), SW_HIDE);
 }
 
-CSideBarGroup::CSideBarGroup(const std::string& strTitle, const int& nDrawStyle)
-    : m_strTitle(strTitle), m_nDrawStyle(nDrawStyle)
-{
-    RecalcHeight();
-}
+CSideBarGroup::CSideBarGroup(const std::string& strTitle) : m_strTitle(strTitle) {}
 
 int CSideBarGroup::AddItem(std::unique_ptr<CSideBarItem> pItem)
 {
     m_items.push_back(std::move(pItem));
-    RecalcHeight();
     return GetItemCount() - 1;
-}
-
-void CSideBarGroup::RecalcHeight()
-{
-    m_nHeight = GetSideBarTitleHeight(m_nDrawStyle);
-    if (!m_bCollapsed)
-        m_nHeight += GetItemCount() * GetSideBarRowHeight();
 }
 
 BOOL CSideBarGroup::SetExpanded(BOOL bOpen)
@@ -82,14 +63,12 @@ BOOL CSideBarGroup::SetExpanded(BOOL bOpen)
     if (bCollapsed == m_bCollapsed)
         return FALSE;
     m_bCollapsed = bCollapsed;
-    RecalcHeight();
     return TRUE;
 }
 
 void CSideBarGroup::ToggleExpanded()
 {
     m_bCollapsed = m_bCollapsed ? FALSE : TRUE;
-    RecalcHeight();
 }
 
 BOOL CSideBarGroup::HitTestTitle(POINT pt) const

@@ -26,11 +26,14 @@ public:
     CSideBarItem& operator=(const CSideBarItem&) = delete;
     virtual ~CSideBarItem() = default;
 
-    // Draws the row and records where its text landed (the clickable area).
-    virtual void Draw(HDC hDC, const RECT& rcRow, int nDrawStyle, HTHEME hTheme);
+    // Places the row, and measures where its text lands: the clickable area. bThemed: the
+    // theme draws the text (hTheme open); otherwise the row draws it itself.
+    virtual void Layout(HDC hDC, const RECT& rcRow, bool bThemed, HTHEME hTheme, int nScrollPos);
+    // Draws what the last layout placed.
+    virtual void Draw(HDC hDC, HTHEME hTheme) const;
     virtual std::string GetText() const { return m_strText; }
     virtual void SetText(const std::string& strText) { m_strText = strText; }
-    // Called instead of Draw while the group is collapsed.
+    // Called instead of Layout while the group is collapsed.
     virtual void HideItem() {}
     virtual void SetColor(COLORREF crText);
     virtual void ResetColor() { m_bCustomColor = FALSE; }
@@ -43,7 +46,7 @@ public:
     UINT GetID() const { return m_nID; }
     BOOL IsHot() const { return m_bHot; }
     void SetHot(BOOL bHot) { m_bHot = bHot; }
-    // Content coordinates; empty until the first paint, and for ever for an edit row.
+    // Content coordinates; empty until the first layout, and for ever for an edit row.
     const RECT& GetHitRect() const { return m_rcHit; }
 
 protected:
@@ -52,11 +55,15 @@ protected:
     UINT m_nID;
     COLORREF m_crText = 0;
     BOOL m_bCustomColor = FALSE;
+    RECT m_rcRow{};
     RECT m_rcHit{};
+    bool m_bThemed = false;
 
 private:
-    void DrawThemed(HDC hDC, const RECT& rcRow, HTHEME hTheme);
-    void DrawPlain(HDC hDC, const RECT& rcRow);
+    // Where the row's own drawing puts its text.
+    RECT PlainTextRect() const;
+    void DrawThemed(HDC hDC, HTHEME hTheme) const;
+    void DrawPlain(HDC hDC) const;
     void DrawUnderline(HDC hDC) const;
 };
 
@@ -67,7 +74,9 @@ public:
     // Creates the edit window at once; setting its text raises EN_CHANGE to the side bar.
     CSideBarEditItem(const std::string& strText, UINT nID, CSideBar& owner);
 
-    void Draw(HDC hDC, const RECT& rcRow, int nDrawStyle, HTHEME hTheme) override;
+    // The edit window takes the row's place; it draws itself.
+    void Layout(HDC hDC, const RECT& rcRow, bool bThemed, HTHEME hTheme, int nScrollPos) override;
+    void Draw(HDC, HTHEME) const override {}
     std::string GetText() const override;
     // EN_CHANGE reaches the side bar before this returns.
     void SetText(const std::string& strText) override;
@@ -77,26 +86,36 @@ public:
 
 private:
     CChildWnd m_edit;
-    CSideBar& m_owner;
+};
+
+// How a group is drawn, decided at each layout from the side bar's style and the theme in force.
+enum class ESideBarLook
+{
+    Themed,
+    Classic,
+    Plain,
 };
 
 class CSideBarGroup
 {
 public:
-    // nDrawStyle is the side bar's own style, read again at every layout and paint.
-    CSideBarGroup(const std::string& strTitle, const int& nDrawStyle);
+    explicit CSideBarGroup(const std::string& strTitle);
     CSideBarGroup(const CSideBarGroup&) = delete;
     CSideBarGroup& operator=(const CSideBarGroup&) = delete;
 
     int AddItem(std::unique_ptr<CSideBarItem> pItem);
-    void RecalcHeight();
     // TRUE only when the state changed.
     BOOL SetExpanded(BOOL bOpen);
     void ToggleExpanded();
+    // Places the title bar, its chevron and the rows in content coordinates, the group's top
+    // left corner at (nLeft, nTop); returns the group's bottom. Edit rows move their windows,
+    // which stand nScrollPos above their content place.
+    int Layout(HDC hDC, int nLeft, int nTop, int nRight, int nDrawStyle, HTHEME hTheme, int nScrollPos);
+    // Draws what the last layout placed.
+    void Draw(HDC hDC, HTHEME hTheme) const;
     BOOL HitTestTitle(POINT pt) const;
     // The first link row under the point; none while collapsed.
     CSideBarItem* HitTestItem(POINT pt) const;
-    void Draw(HDC hDC, const RECT& rcGroup, HTHEME hTheme);
 
     // Every row of that identifier, in order.
     template <class Function> void ForEachItem(UINT nID, Function function) const
@@ -109,28 +128,29 @@ public:
     }
 
     const std::string& GetTitle() const { return m_strTitle; }
-    int GetHeight() const { return m_nHeight; }
+    // As laid out last.
+    int GetHeight() const { return m_rcGroup.bottom - m_rcGroup.top; }
     BOOL IsCollapsed() const { return m_bCollapsed; }
     BOOL IsHot() const { return m_bHot; }
     void SetHot(BOOL bHot) { m_bHot = bHot; }
     int GetItemCount() const { return static_cast<int>(m_items.size()); }
     CSideBarItem* GetItem(int nIndex) const;
-    // Content coordinates; empty until the first paint.
+    // Content coordinates; empty until the first layout.
     const RECT& GetTitleHitRect() const { return m_rcTitleHit; }
 
 private:
-    void DrawThemed(HDC hDC, const RECT& rcGroup, HTHEME hTheme);
-    void DrawClassic(HDC hDC, const RECT& rcGroup);
-    void DrawPlain(HDC hDC, const RECT& rcGroup);
-    // The rows of the classic and drawn looks, below a title of height nTitle.
-    void DrawRows(HDC hDC, const RECT& rcGroup, int nTitle);
-    void DrawRow(HDC hDC, CSideBarItem& item, const RECT& rcRow, HTHEME hTheme);
+    void DrawThemed(HDC hDC, HTHEME hTheme) const;
+    void DrawClassic(HDC hDC) const;
+    void DrawPlain(HDC hDC) const;
+    void DrawRows(HDC hDC, HTHEME hTheme) const;
 
     std::string m_strTitle;
     std::vector<std::unique_ptr<CSideBarItem>> m_items;
-    int m_nHeight = 0;
     BOOL m_bCollapsed = FALSE;
     BOOL m_bHot = FALSE;
+    ESideBarLook m_look = ESideBarLook::Plain;
+    RECT m_rcGroup{};
+    RECT m_rcTitle{};
+    RECT m_rcChevron{};
     RECT m_rcTitleHit{};
-    const int& m_nDrawStyle;
 };

@@ -9,7 +9,6 @@
 
 namespace
 {
-constexpr int kMargin = 10;
 constexpr double kBackgroundFraction = 0.4;
 } // namespace
 
@@ -67,14 +66,10 @@ std::optional<std::wstring> ToThemeText(const std::string& strText)
 void CSideBar::OnPaint()
 {
     CPaintDC dc(m_hWnd);
-    RECT rcWindow{};
-    ::GetWindowRect(m_hWnd, &rcWindow);
+    EnsureLayout();
     // Content coordinates from the top of the content to the bottom of what shows.
-    RECT rcArea{0, 0, rcWindow.right - rcWindow.left, rcWindow.bottom - rcWindow.top};
+    const RECT rcArea = ContentArea();
     const int nPos = GetScrollPosition();
-    if (HasScrollBar())
-        rcArea.right -= ::GetSystemMetrics(SM_CXHTHUMB);
-    rcArea.bottom += nPos;
 
     CMemoryDCHandle memDC(::CreateCompatibleDC(dc.get()));
     CBitmapHandle bitmap(::CreateCompatibleBitmap(dc.get(), rcArea.right, rcArea.bottom));
@@ -86,14 +81,12 @@ void CSideBar::OnPaint()
     const int nSaved = ::SaveDC(memDC.get());
     // Content y = nPos lands on client y = 0 when the image is copied.
     ::SetWindowOrgEx(dc.get(), 0, nPos, nullptr);
-    const int nContentHeight = DrawContent(memDC.get(), rcArea);
+    DrawContent(memDC.get(), rcArea);
     ::RestoreDC(memDC.get(), nSaved);
-
-    UpdateScrollBar(nContentHeight);
     ::BitBlt(dc.get(), 0, 0, rcArea.right, rcArea.bottom, memDC.get(), 0, 0, SRCCOPY);
 }
 
-int CSideBar::DrawContent(HDC hDC, const RECT& rcArea)
+void CSideBar::DrawContent(HDC hDC, const RECT& rcArea) const
 {
     HTHEME hTheme = nullptr;
     if (m_nDrawStyle == SIDEBAR_STYLE_CLASSIC)
@@ -112,16 +105,8 @@ int CSideBar::DrawContent(HDC hDC, const RECT& rcArea)
     {
         FillSolidRect(hDC, rcArea, LightenColor(::GetSysColor(COLOR_HIGHLIGHT), kBackgroundFraction));
     }
-
-    int nBottom = 0;
-    int nTop = kMargin;
     for (const std::unique_ptr<CSideBarGroup>& pGroup : m_groups)
-    {
-        nBottom = nTop + pGroup->GetHeight();
-        pGroup->Draw(hDC, RECT{kMargin, nTop, rcArea.right - kMargin, nBottom}, hTheme);
-        nTop = nBottom + kMargin;
-    }
+        pGroup->Draw(hDC, hTheme);
     if (hTheme != nullptr)
         GetThemeLibrary().CloseThemeData(hTheme);
-    return nBottom + kMargin;
 }

@@ -180,4 +180,27 @@ TEST_F(SideBarInputTest, EditWindowFillsItsRowAndHidesWithItsGroup)
     Paint();
     EXPECT_TRUE(::IsWindowVisible(EditWindow()));
 }
+// Content added since the last paint is laid out by the first hit test that needs it, exactly
+// where the next paint puts it: a click lands on a link that was never drawn.
+TEST_F(SideBarInputTest, HitTestingLaysOutContentThatWasNeverPainted)
+{
+    ASSERT_EQ(m_sideBar.AddGroup("Groupe C"), 2);
+    ASSERT_TRUE(m_sideBar.AddItem(2, "Nouveau lien", 103, SIDEBAR_ITEM_LINK));
+    m_sideBar.ExpandGroup(0, 0);
+    ASSERT_TRUE(IsInvalid());
+    Mouse(WM_MOUSEMOVE, POINT{0, 0});
+    const RECT rcLaidOut = Item(2, 0).GetHitRect();
+    ASSERT_FALSE(::IsRectEmpty(&rcLaidOut));
+    // Group A collapsed: group C moved up by A's three rows.
+    EXPECT_LT(rcLaidOut.top, 10 + TitleHeight() + 10 + TitleHeight() + RowHeight() + 10 + TitleHeight() + 2);
+    Mouse(WM_MOUSEMOVE, ClientCentre(rcLaidOut));
+    Mouse(WM_MOUSEMOVE, ClientCentre(rcLaidOut));
+    EXPECT_TRUE(LinkHot(2, 0));
+    Click(ClientCentre(rcLaidOut));
+    EXPECT_EQ(TakeCommand(), 103u);
+
+    Paint();
+    const RECT rcPainted = Item(2, 0).GetHitRect();
+    EXPECT_TRUE(::EqualRect(&rcPainted, &rcLaidOut));
+}
 } // namespace
