@@ -4,6 +4,11 @@
 #include "framework/theme_library.h"
 #include "sidebar/side_bar.h"
 
+namespace
+{
+constexpr WPARAM kEditRowTextLimit = 64;
+} // namespace
+
 int GetSideBarTitleHeight(int nDrawStyle)
 {
     int nHeight = ::GetSystemMetrics(SM_CYCAPTION);
@@ -31,6 +36,9 @@ CSideBarEditItem::CSideBarEditItem(const std::string& strText, UINT nID, CSideBa
     // No edit styles: without ES_AUTOHSCROLL the box takes no more text than its width shows.
     m_edit.CreateEx(WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY, "EDIT", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
                     owner.GetSafeHwnd(), nID);
+    // The edit trims a text too wide for it one character at a time, which takes minutes for a
+    // long paste: the limit cuts it at once, far above any number the rows hold.
+    ::SendMessageA(m_edit.GetSafeHwnd(), EM_LIMITTEXT, kEditRowTextLimit, 0);
     SetText(strText);
 }
 

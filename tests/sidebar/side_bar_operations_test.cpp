@@ -98,4 +98,14 @@ TEST_F(SideBarOperationsTest, RemoveAllGroupsDestroysTheEditWindowsAndForgetsHot
     EXPECT_EQ(m_sideBar.GetGroupCount(), 0);
     EXPECT_NE(CursorOverClient(), HandCursor());
 }
+// A paste of any length into an edit row answers at once and keeps no more than a number needs.
+TEST_F(SideBarOperationsTest, LongPasteIntoAnEditRowIsCutAtItsLimit)
+{
+    const std::string strPaste(1 << 20, '7');
+    ::SendMessageA(EditWindow(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(strPaste.c_str()));
+    const std::string strKept = WindowText(EditWindow());
+    EXPECT_FALSE(strKept.empty());
+    EXPECT_LE(strKept.size(), 64u);
+    EXPECT_EQ(strKept.find_first_not_of('7'), std::string::npos);
+}
 } // namespace
