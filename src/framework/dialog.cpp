@@ -55,8 +55,8 @@ CDialog::~CDialog()
 INT_PTR CDialog::DoModal()
 {
     m_bModal = true;
-    return ::DialogBoxParamA(GetResourceModule(), MAKEINTRESOURCEA(m_nIDTemplate), m_hParent, DialogProc,
-                             reinterpret_cast<LPARAM>(this));
+    return ::DialogBoxParamA(GetResourceModuleFor(RT_DIALOG, m_nIDTemplate), MAKEINTRESOURCEA(m_nIDTemplate),
+                             m_hParent, DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 bool CDialog::Create(HWND hParent)
@@ -64,7 +64,8 @@ bool CDialog::Create(HWND hParent)
     if (hParent != nullptr)
         m_hParent = hParent;
     m_bModal = false;
-    return ::CreateDialogParamA(GetResourceModule(), MAKEINTRESOURCEA(m_nIDTemplate), m_hParent, DialogProc,
+    return ::CreateDialogParamA(GetResourceModuleFor(RT_DIALOG, m_nIDTemplate),
+                                MAKEINTRESOURCEA(m_nIDTemplate), m_hParent, DialogProc,
                                 reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 

@@ -9,6 +9,10 @@
 HINSTANCE GetResourceModule();
 void SetResourceModule(HINSTANCE hModule);
 
+// The resource module when it holds a readable resource of that type and id, otherwise the
+// program itself: a language library that lacks a template or a menu leaves the program's own.
+HINSTANCE GetResourceModuleFor(LPCSTR pszType, UINT id);
+
 // A string-table entry from the resource module; empty when it does not exist.
 std::string LoadResourceString(UINT id);
 std::string LoadResourceString(HINSTANCE hModule, UINT id);

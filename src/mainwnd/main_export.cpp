@@ -120,7 +120,7 @@ void CMainDlg::OnPrint(UINT id)
 
 void CMainDlg::ShowPopupMenu(UINT idMenu)
 {
-    CMenuHandle menu(::LoadMenuA(GetResourceModule(), MAKEINTRESOURCEA(idMenu)));
+    CMenuHandle menu(::LoadMenuA(GetResourceModuleFor(RT_MENU, idMenu), MAKEINTRESOURCEA(idMenu)));
     HMENU hPopup = menu ? ::GetSubMenu(menu.get(), 0) : nullptr;
     POINT pt{};
     if (hPopup == nullptr || !::GetCursorPos(&pt))
