@@ -4,6 +4,7 @@
 
 #include "framework/handles.h"
 #include "framework/scopes.h"
+#include "mainwnd/picture_cache.h"
 #include "mainwnd/transparent_bitmap.h"
 #include "model/ring_colours.h"
 #include "model/ring_gradient.h"
@@ -50,27 +51,26 @@ constexpr PlacedBitmap kUprightPictures[] = {
     {IDB_SCALE_TEMPCO_LYING, 95, 257, kScaleTransparent, kSlotTempCo},
 };
 
-CBitmapHandle LoadBackground(const std::string& strBackground)
+HBITMAP GetBackground(const std::string& strBackground)
 {
     if (strBackground.empty())
-        return {};
+        return nullptr;
     if (strBackground == kDefaultBackground)
-        return CBitmapHandle(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_BACKGROUND)));
-    return CBitmapHandle(static_cast<HBITMAP>(::LoadImageA(nullptr, strBackground.c_str(), IMAGE_BITMAP, 0, 0,
-                                                           LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+        return GetArtworkBitmap(IDB_BACKGROUND);
+    return GetBackgroundFileBitmap(strBackground);
 }
 
 // Unscaled at the top-left corner; a file that is missing or not a bitmap draws nothing.
 void DrawBackground(HDC hDC, const std::string& strBackground)
 {
-    CBitmapHandle picture = LoadBackground(strBackground);
+    HBITMAP hPicture = GetBackground(strBackground);
     BITMAP bm{};
-    if (!picture || ::GetObjectA(picture.get(), sizeof(bm), &bm) == 0)
+    if (hPicture == nullptr || ::GetObjectA(hPicture, sizeof(bm), &bm) == 0)
         return;
     CMemoryDCHandle pictureDC(::CreateCompatibleDC(hDC));
     if (!pictureDC)
         return;
-    CSelectObject selectPicture(pictureDC.get(), picture.get());
+    CSelectObject selectPicture(pictureDC.get(), hPicture);
     ::BitBlt(hDC, 0, 0, bm.bmWidth, bm.bmHeight, pictureDC.get(), 0, 0, SRCCOPY);
 }
 } // namespace

@@ -3,20 +3,21 @@
 #include "mainwnd/transparent_bitmap.h"
 
 #include "framework/handles.h"
+#include "mainwnd/picture_cache.h"
 #include "framework/scopes.h"
 
 void DrawTransparentBitmap(HDC hDC, int x, int y, UINT nIDBitmap, COLORREF crTransparent)
 {
-    CBitmapHandle picture(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIDBitmap)));
+    const HBITMAP hPicture = GetArtworkBitmap(nIDBitmap);
     BITMAP bm{};
-    if (!picture || ::GetObjectA(picture.get(), sizeof(bm), &bm) == 0)
+    if (hPicture == nullptr || ::GetObjectA(hPicture, sizeof(bm), &bm) == 0)
         return;
     CMemoryDCHandle pictureDC(::CreateCompatibleDC(hDC));
     CMemoryDCHandle maskDC(::CreateCompatibleDC(hDC));
     CBitmapHandle mask(::CreateBitmap(bm.bmWidth, bm.bmHeight, 1, 1, nullptr));
     if (!pictureDC || !maskDC || !mask)
         return;
-    CSelectObject selectPicture(pictureDC.get(), picture.get());
+    CSelectObject selectPicture(pictureDC.get(), hPicture);
     CSelectObject selectMask(maskDC.get(), mask.get());
 
     // Colour to monochrome: pixels of the source's background colour become 1, all others 0.

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -322,5 +323,65 @@ TEST_F(ResistorPictureTest, BackgroundThatCannotBeLoadedLeavesTheButtonFace)
         EXPECT_EQ(m_canvas.Pixel(300, 300), ButtonFace()) << strBackground;
     }
     ::DeleteFileA(strText.c_str());
+}
+// Files whose headers promise more than they hold, or pictures too large to draw: never handed
+// to the system's loader, drawn as no picture at all.
+TEST_F(ResistorPictureTest, DamagedBackgroundFilesDrawNoPicture)
+{
+    const std::string strPath = TempPath("vantrel-picture-damaged.bmp");
+    WriteBitmapFile(strPath, 120, 10, RGB(200, 30, 90));
+    std::vector<char> sound;
+    {
+        FILE* f = std::fopen(strPath.c_str(), "rb");
+        ASSERT_NE(f, nullptr);
+        for (int c = std::fgetc(f); c != EOF; c = std::fgetc(f))
+            sound.push_back(static_cast<char>(c));
+        std::fclose(f);
+    }
+    auto patch32 = [](std::vector<char>& b, size_t at, std::uint32_t v)
+    {
+        for (size_t i = 0; i < 4; ++i)
+            b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    const struct
+    {
+        const char* name;
+        std::function<void(std::vector<char>&)> damage;
+    } cases[] = {
+        {"zero size", [](std::vector<char>& b) { b.clear(); }},
+        {"truncated header", [](std::vector<char>& b) { b.resize(30); }},
+        {"headers only", [](std::vector<char>& b) { b.resize(54); }},
+        {"pixels cut short", [](std::vector<char>& b) { b.resize(b.size() - 1); }},
+        {"huge dimensions", [&](std::vector<char>& b) { patch32(b, 18, 100000), patch32(b, 22, 100000); }},
+        {"height past the file", [&](std::vector<char>& b) { patch32(b, 22, 0x7FFFFFFF); }},
+        {"pixels beyond the file", [&](std::vector<char>& b) { patch32(b, 10, 0x7FFFFFF0); }},
+    };
+    for (const auto& c : cases)
+    {
+        std::vector<char> bytes = sound;
+        c.damage(bytes);
+        FILE* f = std::fopen(strPath.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+        Paint(kRingMode4, false, strPath);
+        EXPECT_EQ(m_canvas.Pixel(100, 0), ButtonFace()) << c.name;
+    }
+    ::DeleteFileA(strPath.c_str());
+}
+
+// The picture is kept between paints, and read again once the file changed.
+TEST_F(ResistorPictureTest, BackgroundFileChangedSinceTheLastPaintIsReadAgain)
+{
+    const std::string strPath = TempPath("vantrel-picture-changing.bmp");
+    WriteBitmapFile(strPath, 120, 10, RGB(200, 30, 90));
+    Paint(kRingMode4, false, strPath);
+    EXPECT_EQ(m_canvas.Pixel(100, 0), RGB(200, 30, 90));
+    WriteBitmapFile(strPath, 130, 10, RGB(20, 160, 60));
+    Paint(kRingMode4, false, strPath);
+    EXPECT_EQ(m_canvas.Pixel(125, 0), RGB(20, 160, 60));
+    ::DeleteFileA(strPath.c_str());
+    Paint(kRingMode4, false, strPath);
+    EXPECT_EQ(m_canvas.Pixel(100, 0), ButtonFace());
 }
 } // namespace

@@ -1,0 +1,82 @@
+// The bitmaps of the resistor picture, kept between paints.
+#include "mainwnd/picture_cache.h"
+
+#include "framework/handles.h"
+#include "model/bitmap_file_check.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <vector>
+
+namespace
+{
+struct CBackgroundFile
+{
+    std::string strPath;
+    WIN32_FILE_ATTRIBUTE_DATA attributes{};
+    CBitmapHandle bitmap;
+};
+
+std::map<UINT, CBitmapHandle>& Artwork()
+{
+    static std::map<UINT, CBitmapHandle> s_artwork;
+    return s_artwork;
+}
+
+CBackgroundFile& Background()
+{
+    static CBackgroundFile s_background;
+    return s_background;
+}
+
+bool SameFile(const WIN32_FILE_ATTRIBUTE_DATA& a, const WIN32_FILE_ATTRIBUTE_DATA& b)
+{
+    return a.nFileSizeHigh == b.nFileSizeHigh && a.nFileSizeLow == b.nFileSizeLow &&
+           ::CompareFileTime(&a.ftLastWriteTime, &b.ftLastWriteTime) == 0;
+}
+
+// The system's loader is handed only files whose headers the file can back.
+CBitmapHandle LoadBitmapFile(const std::string& strPath, const WIN32_FILE_ATTRIBUTE_DATA& attributes)
+{
+    const std::uint64_t nSize = std::uint64_t{attributes.nFileSizeHigh} << 32 | attributes.nFileSizeLow;
+    const CFileHandle file(::CreateFileA(strPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return {};
+    std::vector<std::uint8_t> header(static_cast<size_t>(std::min<std::uint64_t>(nSize, kBitmapHeaderBytes)));
+    DWORD nRead = 0;
+    if (header.empty() ||
+        !::ReadFile(file.get(), header.data(), static_cast<DWORD>(header.size()), &nRead, nullptr) ||
+        nRead != header.size() || !IsSoundBitmapFile(header, nSize))
+        return {};
+    return CBitmapHandle(static_cast<HBITMAP>(
+        ::LoadImageA(nullptr, strPath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+}
+} // namespace
+
+HBITMAP GetArtworkBitmap(UINT nID)
+{
+    CBitmapHandle& bitmap = Artwork()[nID];
+    if (!bitmap)
+        bitmap.reset(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nID)));
+    return bitmap.get();
+}
+
+HBITMAP GetBackgroundFileBitmap(const std::string& strPath)
+{
+    CBackgroundFile& cached = Background();
+    WIN32_FILE_ATTRIBUTE_DATA attributes{};
+    if (!::GetFileAttributesExA(strPath.c_str(), GetFileExInfoStandard, &attributes))
+    {
+        cached = CBackgroundFile{};
+        return nullptr;
+    }
+    if (cached.strPath != strPath || !SameFile(cached.attributes, attributes))
+    {
+        cached.bitmap = LoadBitmapFile(strPath, attributes);
+        cached.strPath = strPath;
+        cached.attributes = attributes;
+    }
+    return cached.bitmap.get();
+}
