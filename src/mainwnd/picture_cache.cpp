@@ -2,11 +2,13 @@
 #include "mainwnd/picture_cache.h"
 
 #include "framework/handles.h"
+#include "framework/scopes.h"
 #include "model/bitmap_file_check.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace
@@ -22,6 +24,12 @@ std::map<UINT, CBitmapHandle>& Artwork()
 {
     static std::map<UINT, CBitmapHandle> s_artwork;
     return s_artwork;
+}
+
+std::map<std::pair<UINT, COLORREF>, CBitmapHandle>& Masks()
+{
+    static std::map<std::pair<UINT, COLORREF>, CBitmapHandle> s_masks;
+    return s_masks;
 }
 
 CBackgroundFile& Background()
@@ -61,6 +69,31 @@ HBITMAP GetArtworkBitmap(UINT nID)
     if (!bitmap)
         bitmap.reset(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nID)));
     return bitmap.get();
+}
+
+HBITMAP GetArtworkMask(UINT nID, COLORREF crTransparent)
+{
+    CBitmapHandle& mask = Masks()[{nID, crTransparent}];
+    if (mask)
+        return mask.get();
+    const HBITMAP hPicture = GetArtworkBitmap(nID);
+    BITMAP bm{};
+    if (hPicture == nullptr || ::GetObjectA(hPicture, sizeof(bm), &bm) == 0)
+        return nullptr;
+    CMemoryDCHandle pictureDC(::CreateCompatibleDC(nullptr));
+    CMemoryDCHandle maskDC(::CreateCompatibleDC(nullptr));
+    CBitmapHandle made(::CreateBitmap(bm.bmWidth, bm.bmHeight, 1, 1, nullptr));
+    if (!pictureDC || !maskDC || !made)
+        return nullptr;
+    {
+        CSelectObject selectPicture(pictureDC.get(), hPicture);
+        CSelectObject selectMask(maskDC.get(), made.get());
+        // Colour to monochrome: pixels of the source's background colour become 1, all others 0.
+        ::SetBkColor(pictureDC.get(), crTransparent);
+        ::BitBlt(maskDC.get(), 0, 0, bm.bmWidth, bm.bmHeight, pictureDC.get(), 0, 0, SRCCOPY);
+    }
+    mask = std::move(made);
+    return mask.get();
 }
 
 HBITMAP GetBackgroundFileBitmap(const std::string& strPath)

@@ -9,20 +9,16 @@
 void DrawTransparentBitmap(HDC hDC, int x, int y, UINT nIDBitmap, COLORREF crTransparent)
 {
     const HBITMAP hPicture = GetArtworkBitmap(nIDBitmap);
+    const HBITMAP hMask = GetArtworkMask(nIDBitmap, crTransparent);
     BITMAP bm{};
-    if (hPicture == nullptr || ::GetObjectA(hPicture, sizeof(bm), &bm) == 0)
+    if (hPicture == nullptr || hMask == nullptr || ::GetObjectA(hPicture, sizeof(bm), &bm) == 0)
         return;
     CMemoryDCHandle pictureDC(::CreateCompatibleDC(hDC));
     CMemoryDCHandle maskDC(::CreateCompatibleDC(hDC));
-    CBitmapHandle mask(::CreateBitmap(bm.bmWidth, bm.bmHeight, 1, 1, nullptr));
-    if (!pictureDC || !maskDC || !mask)
+    if (!pictureDC || !maskDC)
         return;
     CSelectObject selectPicture(pictureDC.get(), hPicture);
-    CSelectObject selectMask(maskDC.get(), mask.get());
-
-    // Colour to monochrome: pixels of the source's background colour become 1, all others 0.
-    ::SetBkColor(pictureDC.get(), crTransparent);
-    ::BitBlt(maskDC.get(), 0, 0, bm.bmWidth, bm.bmHeight, pictureDC.get(), 0, 0, SRCCOPY);
+    CSelectObject selectMask(maskDC.get(), hMask);
 
     // Monochrome to colour takes the target's colours: 1 its background, 0 its text colour.
     CDCColors colors(hDC, RGB(0, 0, 0), RGB(255, 255, 255));
