@@ -122,8 +122,12 @@ void CSideBar::SetItemText(int nGroup, UINT nID, const std::string& strText)
 {
     if (const CSideBarGroup* pGroup = GetGroup(nGroup))
     {
-        pGroup->ForEachItem(nID, [&](CSideBarItem& item) { item.SetText(strText); });
-        Refresh();
+        pGroup->ForEachItem(nID,
+                            [&](CSideBarItem& item)
+                            {
+                                item.SetText(strText);
+                                RefreshItem(item);
+                            });
     }
 }
 
@@ -131,8 +135,12 @@ void CSideBar::SetItemColor(int nGroup, UINT nID, COLORREF crText)
 {
     if (const CSideBarGroup* pGroup = GetGroup(nGroup))
     {
-        pGroup->ForEachItem(nID, [&](CSideBarItem& item) { item.SetColor(crText); });
-        Refresh();
+        pGroup->ForEachItem(nID,
+                            [&](CSideBarItem& item)
+                            {
+                                item.SetColor(crText);
+                                RefreshItem(item);
+                            });
     }
 }
 
@@ -140,8 +148,12 @@ void CSideBar::ResetItemColor(int nGroup, UINT nID)
 {
     if (const CSideBarGroup* pGroup = GetGroup(nGroup))
     {
-        pGroup->ForEachItem(nID, [](CSideBarItem& item) { item.ResetColor(); });
-        Refresh();
+        pGroup->ForEachItem(nID,
+                            [&](CSideBarItem& item)
+                            {
+                                item.ResetColor();
+                                RefreshItem(item);
+                            });
     }
 }
 
@@ -149,6 +161,17 @@ void CSideBar::SetDrawStyle(int nStyle)
 {
     m_nDrawStyle = nStyle;
     Refresh();
+}
+
+void CSideBar::RefreshItem(const CSideBarItem& item)
+{
+    if (item.DrawsItself() || m_hWnd == nullptr)
+        return;
+    // The text's width moves the link's clickable end.
+    m_bLaidOut = false;
+    RECT rc = item.GetRowRect();
+    ::OffsetRect(&rc, 0, -GetScrollPosition());
+    ::InvalidateRect(m_hWnd, &rc, TRUE);
 }
 
 void CSideBar::Refresh()

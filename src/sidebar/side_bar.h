@@ -51,6 +51,9 @@ public:
     int GetDrawStyle() const { return m_nDrawStyle; }
     // The content changed: it is laid out again before the next paint or hit test.
     void Refresh();
+    // One row's text or colour changed: the rows stay where they are, only this one is painted
+    // again, and an edit row not at all.
+    void RefreshItem(const CSideBarItem& item);
 
     // Content y minus client y: 0 while no scroll bar is shown.
     int GetScrollPosition() const;

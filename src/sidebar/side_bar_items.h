@@ -48,6 +48,9 @@ public:
     void SetHot(BOOL bHot) { m_bHot = bHot; }
     // Content coordinates; empty until the first layout, and for ever for an edit row.
     const RECT& GetHitRect() const { return m_rcHit; }
+    const RECT& GetRowRect() const { return m_rcRow; }
+    // An edit row's window shows its own text: the side bar draws nothing of it.
+    virtual bool DrawsItself() const { return false; }
 
 protected:
     BOOL m_bHot = FALSE;
@@ -77,6 +80,7 @@ public:
     // The edit window takes the row's place; it draws itself.
     void Layout(HDC hDC, const RECT& rcRow, bool bThemed, HTHEME hTheme, int nScrollPos) override;
     void Draw(HDC, HTHEME) const override {}
+    bool DrawsItself() const override { return true; }
     std::string GetText() const override;
     // EN_CHANGE reaches the side bar before this returns.
     void SetText(const std::string& strText) override;
