@@ -5,6 +5,7 @@
 #include "framework/clipboard.h"
 #include "framework/resource_module.h"
 #include "framework/scopes.h"
+#include "mainwnd/common_dialogs.h"
 #include "mainwnd/dib_file.h"
 #include "mainwnd/print_job.h"
 #include "mainwnd/resistor_export.h"
@@ -37,7 +38,7 @@ std::optional<std::string> AskBitmapPath(HWND hOwner)
     ofn.nMaxFile = sizeof szPath;
     ofn.lpstrDefExt = "bmp";
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (!::GetSaveFileNameA(&ofn))
+    if (!CallGetSaveFileName(&ofn))
         return std::nullopt;
     return std::string(szPath);
 }

@@ -2,6 +2,7 @@
 #include "mainwnd/print_job.h"
 
 #include "framework/scopes.h"
+#include "mainwnd/common_dialogs.h"
 #include "mainwnd/dib_file.h"
 
 #include <commdlg.h>
@@ -16,7 +17,7 @@ CPrinterDCHandle GetDefaultPrinterDC()
     PRINTDLGA pd{};
     pd.lStructSize = sizeof pd;
     pd.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
-    if (!::PrintDlgA(&pd))
+    if (!CallPrintDlg(&pd))
         return {};
     // The dialog hands over the printer's settings too; only the context is kept.
     CGlobalHandle devMode(pd.hDevMode);
