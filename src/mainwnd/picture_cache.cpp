@@ -7,8 +7,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <map>
-#include <utility>
 #include <vector>
 
 namespace
@@ -20,15 +18,35 @@ struct CBackgroundFile
     CBitmapHandle bitmap;
 };
 
-std::map<UINT, CBitmapHandle>& Artwork()
+// A bitmap made from the artwork, with what it was made from; a handful of them in all.
+struct CArtworkEntry
 {
-    static std::map<UINT, CBitmapHandle> s_artwork;
+    UINT nID;
+    COLORREF crTransparent;
+    CBitmapHandle bitmap;
+};
+
+// The entry for (nID, crTransparent), added empty when there is none yet.
+CBitmapHandle& Entry(std::vector<CArtworkEntry>& entries, UINT nID, COLORREF crTransparent)
+{
+    for (CArtworkEntry& entry : entries)
+    {
+        if (entry.nID == nID && entry.crTransparent == crTransparent)
+            return entry.bitmap;
+    }
+    entries.push_back({nID, crTransparent, {}});
+    return entries.back().bitmap;
+}
+
+std::vector<CArtworkEntry>& Artwork()
+{
+    static std::vector<CArtworkEntry> s_artwork;
     return s_artwork;
 }
 
-std::map<std::pair<UINT, COLORREF>, CBitmapHandle>& Masks()
+std::vector<CArtworkEntry>& Masks()
 {
-    static std::map<std::pair<UINT, COLORREF>, CBitmapHandle> s_masks;
+    static std::vector<CArtworkEntry> s_masks;
     return s_masks;
 }
 
@@ -65,7 +83,7 @@ CBitmapHandle LoadBitmapFile(const std::string& strPath, const WIN32_FILE_ATTRIB
 
 HBITMAP GetArtworkBitmap(UINT nID)
 {
-    CBitmapHandle& bitmap = Artwork()[nID];
+    CBitmapHandle& bitmap = Entry(Artwork(), nID, 0);
     if (!bitmap)
         bitmap.reset(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nID)));
     return bitmap.get();
@@ -73,7 +91,7 @@ HBITMAP GetArtworkBitmap(UINT nID)
 
 HBITMAP GetArtworkMask(UINT nID, COLORREF crTransparent)
 {
-    CBitmapHandle& mask = Masks()[{nID, crTransparent}];
+    CBitmapHandle& mask = Entry(Masks(), nID, crTransparent);
     if (mask)
         return mask.get();
     const HBITMAP hPicture = GetArtworkBitmap(nID);
