@@ -59,20 +59,29 @@ void CBandeSlider::TakeBackground(int nWidth, int nHeight)
 
 void CBandeSlider::DrawBackground(HDC hDC, int nWidth, int nHeight)
 {
-    CMemoryDCHandle maskDC(::CreateCompatibleDC(hDC));
-    CBitmapHandle mask(::CreateBitmap(nWidth, nHeight, 1, 1, nullptr));
-    if (!maskDC || !mask)
+    if (!m_hdcMask || m_sizeMask.cx != nWidth || m_sizeMask.cy != nHeight)
+    {
+        m_hbmOldMask = CSelectObject();
+        m_hdcMask.reset(::CreateCompatibleDC(hDC));
+        m_hbmMask.reset(::CreateBitmap(nWidth, nHeight, 1, 1, nullptr));
+        m_sizeMask = SIZE{nWidth, nHeight};
+        if (m_hdcMask && m_hbmMask)
+            m_hbmOldMask = CSelectObject(m_hdcMask.get(), m_hbmMask.get());
+        else
+            m_hdcMask.reset();
+    }
+    if (!m_hdcMask)
     {
         ::BitBlt(hDC, 0, 0, nWidth, nHeight, m_hdcBackground.get(), 0, 0, SRCCOPY);
         return;
     }
-    CSelectObject selectMask(maskDC.get(), mask.get());
+    HDC maskDC = m_hdcMask.get();
     // Black is the background colour: tick marks drawn so far become 1 bits of the mask, and on
     // the way back 1 bits come out black and 0 bits white, which the AND leaves alone.
     CDCColors colors(hDC, RGB(255, 255, 255), RGB(0, 0, 0));
-    ::BitBlt(maskDC.get(), 0, 0, nWidth, nHeight, hDC, 0, 0, SRCCOPY);
+    ::BitBlt(maskDC, 0, 0, nWidth, nHeight, hDC, 0, 0, SRCCOPY);
     ::BitBlt(hDC, 0, 0, nWidth, nHeight, m_hdcBackground.get(), 0, 0, SRCCOPY);
-    ::BitBlt(hDC, 0, 0, nWidth, nHeight, maskDC.get(), 0, 0, SRCAND);
+    ::BitBlt(hDC, 0, 0, nWidth, nHeight, maskDC, 0, 0, SRCAND);
 }
 
 void CBandeSlider::DrawChannel(HDC hDC, const NMCUSTOMDRAW& nmcd)

@@ -33,6 +33,11 @@ private:
     CBitmapHandle m_hbmBackground;
     CMemoryDCHandle m_hdcBackground;
     CSelectObject m_hbmOldBackground;
+    // The tick marks' mask, made once for the control's size; the same order for the same reason.
+    CBitmapHandle m_hbmMask;
+    CMemoryDCHandle m_hdcMask;
+    CSelectObject m_hbmOldMask;
+    SIZE m_sizeMask{};
 
     static const CMessageEntry s_messageEntries[];
 };

@@ -82,8 +82,9 @@ private:
     // Places every group and row, then shows the scroll bar the content height calls for.
     void Layout();
     void EnsureLayout();
-    // Paints every group into dc, whose origin already maps content to client coordinates.
-    void DrawContent(HDC hDC, const RECT& rcArea) const;
+    // Paints the groups that meet rcUpdate (content coordinates) into dc, whose origin already
+    // maps content to client coordinates.
+    void DrawContent(HDC hDC, const RECT& rcArea, const RECT& rcUpdate) const;
     void UpdateScrollBar(int nContentHeight);
 
     static const CMessageEntry s_messageEntries[];

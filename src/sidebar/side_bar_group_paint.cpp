@@ -34,23 +34,23 @@ void Draw3dRect(HDC hDC, const RECT& rc, COLORREF crTopLeft, COLORREF crBottomRi
 }
 } // namespace
 
-void CSideBarGroup::Draw(HDC hDC, HTHEME hTheme) const
+void CSideBarGroup::Draw(HDC hDC, HTHEME hTheme, const RECT& rcUpdate) const
 {
     switch (m_look)
     {
     case ESideBarLook::Themed:
-        DrawThemed(hDC, hTheme);
+        DrawThemed(hDC, hTheme, rcUpdate);
         break;
     case ESideBarLook::Classic:
-        DrawClassic(hDC);
+        DrawClassic(hDC, rcUpdate);
         break;
     case ESideBarLook::Plain:
-        DrawPlain(hDC);
+        DrawPlain(hDC, rcUpdate);
         break;
     }
 }
 
-void CSideBarGroup::DrawThemed(HDC hDC, HTHEME hTheme) const
+void CSideBarGroup::DrawThemed(HDC hDC, HTHEME hTheme, const RECT& rcUpdate) const
 {
     GetThemeLibrary().DrawThemeBackground(hTheme, hDC, EBP_NORMALGROUPHEAD, 0, &m_rcTitle, nullptr);
     RECT rcContent = m_rcTitle;
@@ -69,10 +69,10 @@ void CSideBarGroup::DrawThemed(HDC hDC, HTHEME hTheme) const
     }
     CPenHandle underline = MakeSolidPen(::GetSysColor(COLOR_HIGHLIGHTTEXT));
     CSelectObject selectPen(hDC, underline.get());
-    DrawRows(hDC, hTheme);
+    DrawRows(hDC, hTheme, rcUpdate);
 }
 
-void CSideBarGroup::DrawClassic(HDC hDC) const
+void CSideBarGroup::DrawClassic(HDC hDC, const RECT& rcUpdate) const
 {
     const COLORREF crFace = ::GetSysColor(COLOR_BTNFACE);
     const COLORREF crInk = ::GetSysColor(COLOR_BTNTEXT);
@@ -101,10 +101,10 @@ void CSideBarGroup::DrawClassic(HDC hDC) const
         ::Rectangle(hDC, m_rcGroup.left, m_rcTitle.bottom - 1, m_rcGroup.right, m_rcGroup.bottom);
     }
     CSelectObject selectPen(hDC, inkPen.get());
-    DrawRows(hDC, nullptr);
+    DrawRows(hDC, nullptr, rcUpdate);
 }
 
-void CSideBarGroup::DrawPlain(HDC hDC) const
+void CSideBarGroup::DrawPlain(HDC hDC, const RECT& rcUpdate) const
 {
     const COLORREF c1 = ::GetSysColor(COLOR_HIGHLIGHT);
     const COLORREF c2 = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
@@ -152,14 +152,19 @@ void CSideBarGroup::DrawPlain(HDC hDC) const
         CSelectObject selectBrush(hDC, brush3.get());
         ::Rectangle(hDC, l, b - 1, r, m_rcGroup.bottom);
     }
-    DrawRows(hDC, nullptr);
+    DrawRows(hDC, nullptr, rcUpdate);
 }
 
-// A collapsed group's rows were hidden by its layout and draw nothing.
-void CSideBarGroup::DrawRows(HDC hDC, HTHEME hTheme) const
+// A collapsed group's rows were hidden by its layout and draw nothing; a row outside the area
+// being painted would only be clipped away.
+void CSideBarGroup::DrawRows(HDC hDC, HTHEME hTheme, const RECT& rcUpdate) const
 {
     if (m_bCollapsed)
         return;
     for (const std::unique_ptr<CSideBarItem>& pItem : m_items)
-        pItem->Draw(hDC, hTheme);
+    {
+        RECT rcMeet{};
+        if (::IntersectRect(&rcMeet, &pItem->GetRowRect(), &rcUpdate))
+            pItem->Draw(hDC, hTheme);
+    }
 }

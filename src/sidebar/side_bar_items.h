@@ -115,8 +115,9 @@ public:
     // left corner at (nLeft, nTop); returns the group's bottom. Edit rows move their windows,
     // which stand nScrollPos above their content place.
     int Layout(HDC hDC, int nLeft, int nTop, int nRight, int nDrawStyle, HTHEME hTheme, int nScrollPos);
-    // Draws what the last layout placed.
-    void Draw(HDC hDC, HTHEME hTheme) const;
+    // Draws what the last layout placed, the rows that meet rcUpdate.
+    void Draw(HDC hDC, HTHEME hTheme, const RECT& rcUpdate) const;
+    const RECT& GetRect() const { return m_rcGroup; }
     BOOL HitTestTitle(POINT pt) const;
     // The first link row under the point; none while collapsed.
     CSideBarItem* HitTestItem(POINT pt) const;
@@ -143,10 +144,10 @@ public:
     const RECT& GetTitleHitRect() const { return m_rcTitleHit; }
 
 private:
-    void DrawThemed(HDC hDC, HTHEME hTheme) const;
-    void DrawClassic(HDC hDC) const;
-    void DrawPlain(HDC hDC) const;
-    void DrawRows(HDC hDC, HTHEME hTheme) const;
+    void DrawThemed(HDC hDC, HTHEME hTheme, const RECT& rcUpdate) const;
+    void DrawClassic(HDC hDC, const RECT& rcUpdate) const;
+    void DrawPlain(HDC hDC, const RECT& rcUpdate) const;
+    void DrawRows(HDC hDC, HTHEME hTheme, const RECT& rcUpdate) const;
 
     std::string m_strTitle;
     std::vector<std::unique_ptr<CSideBarItem>> m_items;

@@ -81,12 +81,14 @@ void CSideBar::OnPaint()
     const int nSaved = ::SaveDC(memDC.get());
     // Content y = nPos lands on client y = 0 when the image is copied.
     ::SetWindowOrgEx(dc.get(), 0, nPos, nullptr);
-    DrawContent(memDC.get(), rcArea);
+    RECT rcUpdate = dc.ps().rcPaint;
+    ::OffsetRect(&rcUpdate, 0, nPos);
+    DrawContent(memDC.get(), rcArea, rcUpdate);
     ::RestoreDC(memDC.get(), nSaved);
     ::BitBlt(dc.get(), 0, 0, rcArea.right, rcArea.bottom, memDC.get(), 0, 0, SRCCOPY);
 }
 
-void CSideBar::DrawContent(HDC hDC, const RECT& rcArea) const
+void CSideBar::DrawContent(HDC hDC, const RECT& rcArea, const RECT& rcUpdate) const
 {
     HTHEME hTheme = nullptr;
     if (m_nDrawStyle == SIDEBAR_STYLE_CLASSIC)
@@ -105,8 +107,13 @@ void CSideBar::DrawContent(HDC hDC, const RECT& rcArea) const
     {
         FillSolidRect(hDC, rcArea, LightenColor(::GetSysColor(COLOR_HIGHLIGHT), kBackgroundFraction));
     }
+    // Only what is being painted reaches the screen.
     for (const std::unique_ptr<CSideBarGroup>& pGroup : m_groups)
-        pGroup->Draw(hDC, hTheme);
+    {
+        RECT rcMeet{};
+        if (::IntersectRect(&rcMeet, &pGroup->GetRect(), &rcUpdate))
+            pGroup->Draw(hDC, hTheme, rcUpdate);
+    }
     if (hTheme != nullptr)
         GetThemeLibrary().CloseThemeData(hTheme);
 }
