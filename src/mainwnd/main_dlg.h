@@ -140,6 +140,18 @@ private:
     std::string m_strToolTip;
     std::wstring m_wstrToolTip;
 
+    // What the side bar's rows were built from: the same again builds the same rows.
+    struct CSideBarContent
+    {
+        std::array<BOOL, kSeriesCount> useSeries;
+        bool bTopmost;
+        HINSTANCE hResources;
+
+        bool operator==(const CSideBarContent&) const = default;
+    };
+    CSideBarContent m_builtContent{};
+    // The opacity the window was last given, in percent; -1 before the first.
+    int m_nAppliedOpacity = -1;
     // What the window shows: the rings, the box, the lists, the lines and the calculator.
     MainState m_state;
     // Set while Render writes into the controls.

@@ -6,6 +6,9 @@
 #include "mainwnd/flag_scope.h"
 #include "res/resource.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace
 {
 // The window is this much narrower while the side bar is hidden.
@@ -92,19 +95,31 @@ bool CMainDlg::ReplaceIfLayoutOrLanguageChanged()
 void CMainDlg::ApplyTopmostAndContent()
 {
     const bool bTopmost = m_settings.m_bTopmost == 1;
-    ::SetWindowPos(m_hWnd, bTopmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    const bool bIsTopmost = (::GetWindowLongA(m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (bTopmost != bIsTopmost)
+        ::SetWindowPos(m_hWnd, bTopmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // The groups the user opened or collapsed since the last build stay so.
     if (m_sideBar.GetGroupCount() > 0)
     {
         for (int g = 0; g < kGroupOpenCount; ++g)
             m_settings.m_bGroupOpen[g] = m_sideBar.IsGroupCollapsed(g) ? FALSE : TRUE;
     }
+    // Rows that would come out the same are kept: only the calculator's fields start empty again.
+    CSideBarContent content{{}, m_settings.m_bTopmost == 1, GetResourceModule()};
+    std::copy(std::begin(m_settings.m_bUseSeries), std::end(m_settings.m_bUseSeries),
+              content.useSeries.begin());
+    if (m_sideBar.GetGroupCount() > 0 && content == m_builtContent)
+    {
+        Apply(m_state, ClearCalcFields(m_state));
+        return;
+    }
     {
         // The calculator's fields are created empty; their first notifications are not edits.
         CFlagScope rendering(m_bRendering);
         BuildSideBar();
     }
+    m_builtContent = content;
     m_state = ClearCalcFields(m_state);
     RefreshStandardValues();
 }
@@ -169,14 +184,18 @@ void CMainDlg::ApplyLookAndOpacity()
     m_sideBar.SetDrawStyle(m_settings.m_nStyle == kStyleVisualStyles ? SIDEBAR_STYLE_XP
                                                                      : SIDEBAR_STYLE_CLASSIC);
 
+    // Only the low 8 bits of the setting count; the window never goes fully see-through.
+    const BYTE nPercent = static_cast<BYTE>(m_settings.m_nTransparency & 0xFF);
+    const int nOpacity = nPercent < kMinimumOpacity ? kMinimumOpacity : nPercent;
+    if (nOpacity == m_nAppliedOpacity)
+        return;
+    m_nAppliedOpacity = nOpacity;
     // The selectors are hidden while the window turns layered and repainted, and shown again
     // only where the ring count uses them.
     for (const CSliderCtrl* pBande : m_bandes)
         ::ShowWindow(pBande->GetSafeHwnd(), SW_HIDE);
     CLayeredWindow::MakeLayered(m_hWnd);
-    // Only the low 8 bits of the setting count; the window never goes fully see-through.
-    const BYTE nPercent = static_cast<BYTE>(m_settings.m_nTransparency & 0xFF);
-    m_layered.SetOpacity(m_hWnd, nPercent < kMinimumOpacity ? kMinimumOpacity : nPercent);
+    m_layered.SetOpacity(m_hWnd, static_cast<BYTE>(nOpacity));
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
     ::UpdateWindow(m_hWnd);
     for (size_t slot = 0; slot < kRingSlotCount; ++slot)

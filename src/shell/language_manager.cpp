@@ -104,6 +104,9 @@ void CLanguageManager::Enumerate(const std::string& strFolder)
 
 void CLanguageManager::Select(const std::string& strName)
 {
+    // The library in force stays: loading it again would only give the same resources.
+    if (m_hLoaded && strName == m_strLoaded)
+        return;
     Unload();
     // A library can never be chosen under the built-in name, nor under an empty one.
     const std::string strBuiltIn = LoadResourceString(::GetModuleHandleA(nullptr), IDS_LANGUAGE_NAME);
@@ -116,7 +119,10 @@ void CLanguageManager::Select(const std::string& strName)
             continue;
         m_hLoaded.reset(LoadLanguageLibrary(m_paths[i]));
         if (m_hLoaded)
+        {
+            m_strLoaded = strName;
             SetResourceModule(m_hLoaded.get());
+        }
         return;
     }
 }
@@ -126,4 +132,5 @@ void CLanguageManager::Unload()
     // The program's own resources come back before the library's memory goes.
     SetResourceModule(nullptr);
     m_hLoaded.reset();
+    m_strLoaded.clear();
 }

@@ -33,4 +33,5 @@ private:
     std::vector<std::string> m_names;
     std::vector<std::string> m_paths;
     CModuleHandle m_hLoaded;
+    std::string m_strLoaded;
 };

@@ -159,16 +159,19 @@ void CSideBar::ResetItemColor(int nGroup, UINT nID)
 
 void CSideBar::SetDrawStyle(int nStyle)
 {
+    if (nStyle == m_nDrawStyle)
+        return;
     m_nDrawStyle = nStyle;
     Refresh();
 }
 
-void CSideBar::RefreshItem(const CSideBarItem& item)
+void CSideBar::RefreshItem(CSideBarItem& item)
 {
     if (item.DrawsItself() || m_hWnd == nullptr)
         return;
-    // The text's width moves the link's clickable end.
-    m_bLaidOut = false;
+    // The text's width moves the link's clickable end; the rows stay where they are.
+    if (m_bLaidOut)
+        LayoutItem(item);
     RECT rc = item.GetRowRect();
     ::OffsetRect(&rc, 0, -GetScrollPosition());
     ::InvalidateRect(m_hWnd, &rc, TRUE);
@@ -207,6 +210,10 @@ void CSideBar::UpdateScrollBar(int nContentHeight)
     SCROLLINFO si{};
     si.cbSize = sizeof(si);
     si.fMask = SIF_RANGE | SIF_PAGE;
+    // Setting the same range again still redraws the scroll bar.
+    if (::GetScrollInfo(m_hWnd, SB_VERT, &si) && si.nMin == 0 && si.nMax == nContentHeight &&
+        si.nPage == static_cast<UINT>(nView))
+        return;
     si.nMin = 0;
     si.nMax = nContentHeight;
     si.nPage = static_cast<UINT>(nView);

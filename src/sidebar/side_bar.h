@@ -53,7 +53,7 @@ public:
     void Refresh();
     // One row's text or colour changed: the rows stay where they are, only this one is painted
     // again, and an edit row not at all.
-    void RefreshItem(const CSideBarItem& item);
+    void RefreshItem(CSideBarItem& item);
 
     // Content y minus client y: 0 while no scroll bar is shown.
     int GetScrollPosition() const;
@@ -82,6 +82,10 @@ private:
     // Places every group and row, then shows the scroll bar the content height calls for.
     void Layout();
     void EnsureLayout();
+    // Measures one row again where the last layout put it.
+    void LayoutItem(CSideBarItem& item);
+    // The theme data of the side bar's look; null for the classic look or without a theme.
+    HTHEME OpenTheme() const;
     // Paints the groups that meet rcUpdate (content coordinates) into dc, whose origin already
     // maps content to client coordinates.
     void DrawContent(HDC hDC, const RECT& rcArea, const RECT& rcUpdate) const;

@@ -55,6 +55,7 @@ void CSideBarEditItem::SetText(const std::string& strText)
 void CSideBarEditItem::HideItem()
 {
     ::ShowWindow(m_edit.GetSafeHwnd(), SW_HIDE);
+    m_bShown = false;
 }
 
 CSideBarGroup::CSideBarGroup(const std::string& strTitle) : m_strTitle(strTitle) {}

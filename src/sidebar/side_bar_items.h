@@ -49,6 +49,7 @@ public:
     // Content coordinates; empty until the first layout, and for ever for an edit row.
     const RECT& GetHitRect() const { return m_rcHit; }
     const RECT& GetRowRect() const { return m_rcRow; }
+    bool IsThemed() const { return m_bThemed; }
     // An edit row's window shows its own text: the side bar draws nothing of it.
     virtual bool DrawsItself() const { return false; }
 
@@ -90,6 +91,9 @@ public:
 
 private:
     CChildWnd m_edit;
+    // Where the window was put last, in client coordinates: moving it again costs messages.
+    RECT m_rcPlaced{};
+    bool m_bShown = false;
 };
 
 // How a group is drawn, decided at each layout from the side bar's style and the theme in force.

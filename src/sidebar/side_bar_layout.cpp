@@ -33,15 +33,29 @@ void CSideBar::EnsureLayout()
         Layout();
 }
 
+HTHEME CSideBar::OpenTheme() const
+{
+    if (m_nDrawStyle != SIDEBAR_STYLE_CLASSIC && GetThemeLibrary().IsAppThemed())
+        return GetThemeLibrary().OpenThemeData(m_hWnd, L"EXPLORERBAR");
+    return nullptr;
+}
+
+void CSideBar::LayoutItem(CSideBarItem& item)
+{
+    CClientDC dc(m_hWnd);
+    HTHEME hTheme = item.IsThemed() ? OpenTheme() : nullptr;
+    item.Layout(dc.get(), item.GetRowRect(), item.IsThemed(), hTheme, GetScrollPosition());
+    if (hTheme != nullptr)
+        GetThemeLibrary().CloseThemeData(hTheme);
+}
+
 void CSideBar::Layout()
 {
     const RECT rcArea = ContentArea();
     const int nPos = GetScrollPosition();
     // Text is measured as the paint will draw it: on a context of the screen.
     CClientDC dc(m_hWnd);
-    HTHEME hTheme = nullptr;
-    if (m_nDrawStyle != SIDEBAR_STYLE_CLASSIC && GetThemeLibrary().IsAppThemed())
-        hTheme = GetThemeLibrary().OpenThemeData(m_hWnd, L"EXPLORERBAR");
+    HTHEME hTheme = OpenTheme();
     int nBottom = 0;
     int nTop = kMargin;
     for (const std::unique_ptr<CSideBarGroup>& pGroup : m_groups)
