@@ -21,7 +21,4 @@ void CMainDlg::OnCalcEdit(UINT idField)
     MainState shown = m_state;
     shown.calc[index] = m_sideBar.GetItemText(kGroupCalcs, idField);
     Apply(shown, TypeCalcField(m_state, field, shown.calc[index]));
-    // Only R sets the resistor.
-    if (field == CalcQuantity::R)
-        InvalidatePicture();
 }

@@ -172,7 +172,6 @@ void CMainDlg::UseRings(int nRingMode)
     ApplyInterface(APPLY_RINGS);
     // The value in the box is encoded again with the new number of digits.
     Apply(m_state, ChooseRingCount(m_state, nRingMode));
-    InvalidatePicture();
 }
 
 void CMainDlg::OnUseRings(UINT id)

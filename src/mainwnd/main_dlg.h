@@ -113,7 +113,7 @@ private:
     void Render(const MainState& shown, const MainState& next);
     // Selectors and the list of the third digit and the temperature ring follow the ring count.
     void ShowRingControls();
-    void InvalidatePicture();
+    void InvalidateRing(size_t slot);
     // What the selectors show, with the ring count in force.
     ResistorState ReadRings() const;
     int GetComboSel(int id) const { return CComboBox(GetDlgItem(id)).GetCurSel(); }

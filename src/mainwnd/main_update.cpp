@@ -6,16 +6,13 @@
 
 #include "framework/edit.h"
 #include "mainwnd/flag_scope.h"
+#include "mainwnd/resistor_picture.h"
 #include "model/value_text.h"
 #include "res/resource.h"
 
 namespace
 {
 constexpr COLORREF kMarkedLineColour = RGB(255, 0, 0);
-
-// The resistor's picture, by layout: upright in the vertical one, lying in the horizontal one.
-constexpr RECT kPictureVertical{8, 50, 82, 274};
-constexpr RECT kPictureHorizontal{46, 5, 278, 75};
 
 // E12, E24, E96, E48, E192: the lines whose marks follow the tolerance.
 constexpr size_t kMarkOrder[] = {2, 3, 5, 4, 6};
@@ -37,9 +34,11 @@ ResistorState CMainDlg::ReadRings() const
     return state;
 }
 
-void CMainDlg::InvalidatePicture()
+// Only the ring changes: the rest of the picture needs no paint.
+void CMainDlg::InvalidateRing(size_t slot)
 {
-    const RECT rc = GetTemplateId() == IDD_MAIN_HORIZONTAL ? kPictureHorizontal : kPictureVertical;
+    RECT rc = RingRect(static_cast<int>(slot), GetTemplateId() == IDD_MAIN_HORIZONTAL);
+    ::InflateRect(&rc, 1, 1);
     ::InvalidateRect(m_hWnd, &rc, FALSE);
 }
 
@@ -55,7 +54,10 @@ void CMainDlg::Render(const MainState& shown, const MainState& next)
     for (size_t slot = 0; slot < kRingSlotCount; ++slot)
     {
         if (next.rings.positions[slot] != shown.rings.positions[slot])
+        {
             m_bandes[slot]->SetPos(next.rings.positions[slot]);
+            InvalidateRing(slot);
+        }
     }
     if (next.unit != shown.unit)
         CComboBox(GetDlgItem(IDC_UNIT)).SetCurSel(next.unit);
@@ -126,7 +128,6 @@ void CMainDlg::OnValueEditChange()
         CEdit(GetDlgItem(IDC_VALUE))
             .SetCaret(
                 static_cast<int>(FilteredCaret(shown.valueText, static_cast<size_t>(nCaret), m_state.unit)));
-    InvalidatePicture();
 }
 
 // The number in the box stays and now means another resistance.
@@ -135,7 +136,6 @@ void CMainDlg::OnSelChangeUnit()
     MainState shown = m_state;
     shown.unit = GetComboSel(IDC_UNIT);
     Apply(shown, ChooseUnit(m_state, shown.unit));
-    InvalidatePicture();
 }
 
 void CMainDlg::OnSelChangeTolerance()
@@ -144,7 +144,6 @@ void CMainDlg::OnSelChangeTolerance()
     shown.tolerance = GetComboSel(IDC_TOLERANCE);
     Apply(shown, ChooseTolerance(m_state, shown.tolerance));
     DessinerBande(kSlotTolerance);
-    InvalidatePicture();
 }
 
 void CMainDlg::OnSelChangeTempCo()
@@ -153,11 +152,9 @@ void CMainDlg::OnSelChangeTempCo()
     shown.tempCo = GetComboSel(IDC_TEMPCO);
     Apply(shown, ChooseTempCo(m_state, shown.tempCo));
     DessinerBande(kSlotTempCo);
-    InvalidatePicture();
 }
 
 void CMainDlg::OnStandardValue(UINT id)
 {
     Apply(m_state, TakeStandardLine(m_state, id - ID_SERIES_E3));
-    InvalidatePicture();
 }

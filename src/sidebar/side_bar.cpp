@@ -82,6 +82,7 @@ BOOL CSideBar::AddItem(int nGroup, const std::string& strText, UINT nID, int nKi
 
 void CSideBar::RemoveAllGroups()
 {
+    m_pendingItems.clear();
     m_pHotGroup = nullptr;
     m_pHotItem = nullptr;
     m_groups.clear();
@@ -169,9 +170,10 @@ void CSideBar::RefreshItem(CSideBarItem& item)
 {
     if (item.DrawsItself() || m_hWnd == nullptr)
         return;
-    // The text's width moves the link's clickable end; the rows stay where they are.
-    if (m_bLaidOut)
-        LayoutItem(item);
+    // The text's width moves the link's clickable end; the rows stay where they are. The row is
+    // measured with the others that changed, at the next paint or hit test.
+    if (m_bLaidOut && std::find(m_pendingItems.begin(), m_pendingItems.end(), &item) == m_pendingItems.end())
+        m_pendingItems.push_back(&item);
     RECT rc = item.GetRowRect();
     ::OffsetRect(&rc, 0, -GetScrollPosition());
     ::InvalidateRect(m_hWnd, &rc, TRUE);
@@ -180,6 +182,7 @@ void CSideBar::RefreshItem(CSideBarItem& item)
 void CSideBar::Refresh()
 {
     m_bLaidOut = false;
+    m_pendingItems.clear();
     if (m_hWnd != nullptr)
         ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }

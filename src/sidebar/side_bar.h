@@ -82,8 +82,8 @@ private:
     // Places every group and row, then shows the scroll bar the content height calls for.
     void Layout();
     void EnsureLayout();
-    // Measures one row again where the last layout put it.
-    void LayoutItem(CSideBarItem& item);
+    // Measures the rows whose text changed since the last layout, where it put them.
+    void LayoutPendingItems();
     // The theme data of the side bar's look; null for the classic look or without a theme.
     HTHEME OpenTheme() const;
     // Paints the groups that meet rcUpdate (content coordinates) into dc, whose origin already
@@ -98,4 +98,6 @@ private:
     CSideBarItem* m_pHotItem = nullptr;
     HCURSOR m_hHandCursor = nullptr;
     bool m_bLaidOut = false;
+    // Rows to measure again before the next paint or hit test; empty while a whole layout is due.
+    std::vector<CSideBarItem*> m_pendingItems;
 };

@@ -29,8 +29,12 @@ RECT CSideBar::ContentArea() const
 
 void CSideBar::EnsureLayout()
 {
-    if (!m_bLaidOut && m_hWnd != nullptr)
+    if (m_hWnd == nullptr)
+        return;
+    if (!m_bLaidOut)
         Layout();
+    else if (!m_pendingItems.empty())
+        LayoutPendingItems();
 }
 
 HTHEME CSideBar::OpenTheme() const
@@ -40,13 +44,16 @@ HTHEME CSideBar::OpenTheme() const
     return nullptr;
 }
 
-void CSideBar::LayoutItem(CSideBarItem& item)
+void CSideBar::LayoutPendingItems()
 {
     CClientDC dc(m_hWnd);
-    HTHEME hTheme = item.IsThemed() ? OpenTheme() : nullptr;
-    item.Layout(dc.get(), item.GetRowRect(), item.IsThemed(), hTheme, GetScrollPosition());
+    HTHEME hTheme = OpenTheme();
+    const int nPos = GetScrollPosition();
+    for (CSideBarItem* pItem : m_pendingItems)
+        pItem->Layout(dc.get(), pItem->GetRowRect(), pItem->IsThemed(), hTheme, nPos);
     if (hTheme != nullptr)
         GetThemeLibrary().CloseThemeData(hTheme);
+    m_pendingItems.clear();
 }
 
 void CSideBar::Layout()
@@ -67,6 +74,7 @@ void CSideBar::Layout()
         GetThemeLibrary().CloseThemeData(hTheme);
     // Showing or hiding the scroll bar changes the width: that asks for another layout.
     m_bLaidOut = true;
+    m_pendingItems.clear();
     UpdateScrollBar(nBottom + kMargin);
 }
 
