@@ -106,6 +106,10 @@ void CMainDlg::OnScroll(UINT, UINT, HWND hScrollBar)
             continue;
         MainState shown = m_state;
         shown.rings.positions[slot] = m_bandes[slot]->GetPos();
+        // A drag sends several codes for one position (track, position, end): only a new
+        // position has anything to show.
+        if (shown.rings.positions[slot] == m_state.rings.positions[slot])
+            return;
         // The moved ring is painted at once; the rest of the picture did not change.
         DessinerBande(static_cast<short>(slot));
         Apply(shown, MoveRing(m_state, static_cast<int>(slot), shown.rings.positions[slot]));
