@@ -2,7 +2,10 @@
 // for returning a handled message's result are kept here, in one place.
 #include "framework/dialog.h"
 
+#include "framework/handles.h"
 #include "framework/resource_module.h"
+#include "framework/winapp.h"
+#include "res/resource.h"
 
 namespace
 {
@@ -28,10 +31,53 @@ bool ReturnsResultDirectly(UINT message)
         return false;
     }
 }
+// Menu items and accelerators; control notifications carry their control's handle.
+bool IsMenuOrAccelerator(const CMessage& msg)
+{
+    return msg.message == WM_COMMAND && HIWORD(msg.wParam) <= 1 && msg.lParam == 0;
+}
+
+// The loop of every modal dialog hands each message to this hook before the dialog manager
+// sees it (IsDialogMessage asks with MSGF_DIALOGBOX), so the window the message is for can use
+// it first. One hook serves nested dialogs; it goes with the last of them.
+LRESULT CALLBACK PreTranslateHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == MSGF_DIALOGBOX)
+    {
+        MSG& msg = *reinterpret_cast<MSG*>(lParam);
+        CWnd* pTop = msg.hwnd != nullptr ? CWnd::FromHandle(::GetAncestor(msg.hwnd, GA_ROOT)) : nullptr;
+        if (pTop != nullptr && pTop->PreTranslateMessage(msg))
+            return TRUE;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class CPreTranslateScope
+{
+public:
+    CPreTranslateScope()
+    {
+        if (s_nDepth++ == 0)
+            s_hook.reset(
+                ::SetWindowsHookExA(WH_MSGFILTER, PreTranslateHook, nullptr, ::GetCurrentThreadId()));
+    }
+    ~CPreTranslateScope()
+    {
+        if (--s_nDepth == 0)
+            s_hook.reset();
+    }
+    CPreTranslateScope(const CPreTranslateScope&) = delete;
+    CPreTranslateScope& operator=(const CPreTranslateScope&) = delete;
+
+private:
+    static inline int s_nDepth = 0;
+    static inline CHookHandle s_hook;
+};
 } // namespace
 
 const CMessageEntry CDialog::s_messageEntries[] = {
     OnMessage<WM_INITDIALOG, &CDialog::OnInitDialogMessage>(),
+    OnMessage<WM_HELP, &CDialog::OnHelpInfo>(),
     OnCommand<&CDialog::OnIdOK>(IDOK),
     OnCommand<&CDialog::OnIdCancel>(IDCANCEL),
 };
@@ -55,6 +101,7 @@ CDialog::~CDialog()
 INT_PTR CDialog::DoModal()
 {
     m_bModal = true;
+    CPreTranslateScope preTranslate;
     return ::DialogBoxParamA(GetResourceModuleFor(RT_DIALOG, m_nIDTemplate), MAKEINTRESOURCEA(m_nIDTemplate),
                              m_hParent, DialogProc, reinterpret_cast<LPARAM>(this));
 }
@@ -77,6 +124,13 @@ void CDialog::EndDialog(INT_PTR result)
         ::EndDialog(m_hWnd, result);
     else
         ::DestroyWindow(m_hWnd);
+}
+
+// F1 becomes the help command, which the application answers unless the dialog does.
+BOOL CDialog::OnHelpInfo()
+{
+    ::SendMessageA(m_hWnd, WM_COMMAND, ID_HELP, 0);
+    return TRUE;
 }
 
 LRESULT CDialog::DefaultProc(const CMessage&)
@@ -103,7 +157,9 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
 
     const CMessage msg{message, wParam, lParam};
     LRESULT result = 0;
-    const bool handled = self->DispatchGuarded(msg, result);
+    bool handled = self->DispatchGuarded(msg, result);
+    if (!handled && IsMenuOrAccelerator(msg) && CWinApp::GetApp() != nullptr)
+        handled = CWinApp::GetApp()->OnCmdMsg(LOWORD(wParam));
     if (message == WM_NCDESTROY)
     {
         ::SetWindowLongPtrA(hWnd, DWLP_USER, 0);

@@ -30,6 +30,7 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     BOOL OnInitDialogMessage() { return OnInitDialog(); }
+    BOOL OnHelpInfo();
     void OnIdOK() { OnOK(); }
     void OnIdCancel() { OnCancel(); }
 

@@ -74,6 +74,10 @@ struct CMenuTraits : CNullIsInvalid<HMENU>
 {
     static void Close(HMENU h) { ::DestroyMenu(h); }
 };
+struct CHookTraits : CNullIsInvalid<HHOOK>
+{
+    static void Close(HHOOK h) { ::UnhookWindowsHookEx(h); }
+};
 struct CGlobalTraits : CNullIsInvalid<HGLOBAL>
 {
     static void Close(HGLOBAL h) { ::GlobalFree(h); }
@@ -104,5 +108,6 @@ using CKeyHandle = CHandle<CKeyTraits>;
 using CModuleHandle = CHandle<CModuleTraits>;
 using CMenuHandle = CHandle<CMenuTraits>;
 using CGlobalHandle = CHandle<CGlobalTraits>;
+using CHookHandle = CHandle<CHookTraits>;
 using CFindHandle = CHandle<CFindTraits>;
 using CFileHandle = CHandle<CFileTraits>;

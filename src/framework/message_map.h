@@ -139,6 +139,20 @@ template <> struct TMessageArgs<WM_LBUTTONDOWN> : TMessageArgs<WM_MOUSEMOVE>
 template <> struct TMessageArgs<WM_LBUTTONUP> : TMessageArgs<WM_MOUSEMOVE>
 {
 };
+// The window clicked and the point in screen coordinates; (-1, -1) when the keyboard asked.
+template <> struct TMessageArgs<WM_CONTEXTMENU>
+{
+    static std::tuple<HWND, POINT> Get(const CMessage& msg)
+    {
+        return {reinterpret_cast<HWND>(msg.wParam),
+                POINT{static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))}};
+    }
+};
+// The hot key's identifier.
+template <> struct TMessageArgs<WM_HOTKEY>
+{
+    static std::tuple<UINT> Get(const CMessage& msg) { return {static_cast<UINT>(msg.wParam)}; }
+};
 template <> struct TMessageArgs<WM_CHAR>
 {
     static std::tuple<UINT> Get(const CMessage& msg) { return {static_cast<UINT>(msg.wParam)}; }

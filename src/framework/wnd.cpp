@@ -147,6 +147,11 @@ LRESULT CWnd::DefaultProc(const CMessage& msg)
     return ::DefWindowProcA(m_hWnd, msg.message, msg.wParam, msg.lParam);
 }
 
+bool CWnd::PreTranslateMessage(MSG&)
+{
+    return false;
+}
+
 LRESULT CWnd::Default()
 {
     return m_pCurrentMessage != nullptr ? DefaultProc(*m_pCurrentMessage) : 0;

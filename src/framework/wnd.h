@@ -45,6 +45,10 @@ public:
 
     static std::string GetText(HWND hWnd);
 
+    // A message on its way to this window or one of its children, seen by a modal dialog's loop
+    // before the dialog manager; true when it was used up here (an accelerator, for one).
+    virtual bool PreTranslateMessage(MSG& msg);
+
 protected:
     // The class's table; each class that has one overrides this, and its table names its base's.
     virtual const CMessageMap& GetMessageMap() const { return s_messageMap; }

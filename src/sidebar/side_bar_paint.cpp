@@ -12,14 +12,6 @@ namespace
 constexpr double kBackgroundFraction = 0.4;
 } // namespace
 
-COLORREF LightenColor(COLORREF crColor, double dFraction)
-{
-    if (!(dFraction > 0.0 && dFraction <= 1.0))
-        return crColor;
-    auto lighten = [dFraction](BYTE x) { return static_cast<BYTE>(x + (255 - x) * dFraction); };
-    return RGB(lighten(GetRValue(crColor)), lighten(GetGValue(crColor)), lighten(GetBValue(crColor)));
-}
-
 CFontHandle CreateSideBarBoldFont()
 {
     LOGFONTA lf{};
@@ -42,12 +34,6 @@ void DrawChevron(HDC hDC, const RECT& rcBox, BOOL bCollapsed)
             ::LineTo(hDC, cx + dx, y + d);
         }
     }
-}
-
-void FillSolidRect(HDC hDC, const RECT& rc, COLORREF crFill)
-{
-    CBrushHandle brush(::CreateSolidBrush(crFill));
-    ::FillRect(hDC, &rc, brush.get());
 }
 
 std::optional<std::wstring> ToThemeText(const std::string& strText)

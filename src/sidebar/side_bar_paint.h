@@ -1,7 +1,8 @@
-// Drawing pieces that the side bar's looks share: colours, fonts, the chevron and text flags.
+// Drawing pieces that the side bar's looks share: fonts, the chevron and text flags.
 #pragma once
 
 #include "framework/handles.h"
+#include "framework/paint_helpers.h"
 
 #include <windows.h>
 
@@ -11,16 +12,11 @@
 // Title and row texts: one line, centred vertically, cut with an ellipsis.
 constexpr UINT kSideBarTextFlags = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
 
-// Each channel moved toward white by the fraction; a fraction outside (0, 1] changes nothing.
-COLORREF LightenColor(COLORREF crColor, double dFraction);
-
 // The stock ANSI variable font in bold, for title bars.
 CFontHandle CreateSideBarBoldFont();
 
 // Two chevrons in the box with the current pen: pointing up while open, down while collapsed.
 void DrawChevron(HDC hDC, const RECT& rcBox, BOOL bCollapsed);
-
-void FillSolidRect(HDC hDC, const RECT& rc, COLORREF crFill);
 
 // The text in UTF-16 for the theme functions; none when the conversion fails.
 std::optional<std::wstring> ToThemeText(const std::string& strText);

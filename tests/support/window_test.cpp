@@ -60,3 +60,15 @@ std::string CWindowTest::WindowText(HWND hWnd)
     text.resize(static_cast<size_t>(::GetWindowTextA(hWnd, text.data(), static_cast<int>(text.size()))));
     return text;
 }
+
+bool CWindowTest::IsAbove(HWND hUpper, HWND hLower)
+{
+    for (HWND hWnd = ::GetTopWindow(nullptr); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+    {
+        if (hWnd == hUpper)
+            return true;
+        if (hWnd == hLower)
+            return false;
+    }
+    return false;
+}

@@ -17,4 +17,6 @@ protected:
     // Runs the messages already queued for this thread.
     static void PumpMessages();
     static std::string WindowText(HWND hWnd);
+    // hUpper comes before hLower in the desktop's order of top-level windows.
+    static bool IsAbove(HWND hUpper, HWND hLower);
 };
