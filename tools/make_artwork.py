@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Draws the program's artwork at build time: the application icon, the hand cursor and the
-bitmaps of the resistor picture.
+bitmaps of the resistor picture and
+the small pictures of the menus.
 
 Usage: make_artwork.py OUTDIR   (writes OUTDIR/vantrel.ico, OUTDIR/hand.cur and the .bmp files)
 """
@@ -8,6 +9,7 @@ import os
 import struct
 import sys
 
+import menu_art
 import resistor_art
 
 # Ring colours of a 4.7 kOhm, 5 % resistor: yellow, violet, red, gold.
@@ -114,6 +116,7 @@ def main(outdir):
                     [(32, icon_image(32), 32), (16, icon_image(16), 32)])
     write_icon_file(os.path.join(outdir, "hand.cur"), 2, [(32, cursor_image(), 1)], hotspot=(6, 0))
     resistor_art.write_all(outdir)
+    menu_art.write_all(outdir)
 
 
 if __name__ == "__main__":
