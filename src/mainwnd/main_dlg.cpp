@@ -1,5 +1,5 @@
-// Main window: its message table, initialisation, the ring count and interface toggles and the
-// state it leaves in the settings.
+// Main window: its message table, initialisation, the ring count and the state it leaves in the
+// settings.
 #include "mainwnd/main_dlg.h"
 
 #include "framework/resource_module.h"
@@ -29,7 +29,19 @@ const CMessageEntry CMainDlg::s_messageEntries[] = {
     OnCommand<&CMainDlg::OnSavePicture>(ID_SAVE_PICTURE),
     OnCommandRange<&CMainDlg::OnPrint>(ID_PRINT_RESISTOR, ID_PRINT_VALUE),
     OnCommand<&CMainDlg::OnTaskMenu>(ID_COPY_MENU),
+    OnCommand<&CMainDlg::OnTaskMenu>(ID_SUPPORT_MENU),
+    OnCommand<&CMainDlg::OnTaskMenu>(ID_SUPPORT_MENU_OTHER),
     OnCommand<&CMainDlg::OnTaskMenu>(ID_PRINT_MENU),
+    OnCommand<&CMainDlg::OnOptions>(ID_OPTIONS),
+    OnCommand<&CMainDlg::OnOptions>(ID_OPTIONS_OTHER),
+    OnCommand<&CMainDlg::OnQuiz>(ID_QUIZ),
+    OnCommand<&CMainDlg::OnUpdateTool>(ID_UPDATE_TOOL),
+    OnCommand<&CMainDlg::OnWebPage>(ID_WEB_PAGE),
+    OnCommand<&CMainDlg::OnAbout>(ID_APP_ABOUT),
+    OnCommand<&CMainDlg::OnAcceptedCommand>(ID_RESERVED_528),
+    OnCommand<&CMainDlg::OnAcceptedCommand>(ID_RESERVED_32771),
+    OnMessage<WM_CONTEXTMENU, &CMainDlg::OnContextMenu>(),
+    OnMessage<WM_HOTKEY, &CMainDlg::OnHotKey>(),
     // Tooltips name their tool by its window handle, so only the code is compared.
     OnNotifyCode<&CMainDlg::OnToolTipTextA>(TTN_NEEDTEXTA),
     OnNotifyCode<&CMainDlg::OnToolTipTextW>(TTN_NEEDTEXTW),
@@ -52,6 +64,7 @@ BOOL CMainDlg::OnInitDialog()
     SetIcon(hIcon, true);
     SetIcon(hIcon, false);
     InitControls();
+    m_hAccel = ::LoadAcceleratorsA(hInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     EnableToolTips();
     m_sideBar.SubclassDlgItem(IDC_SIDEBAR, m_hWnd);
     // The controls as they come from the template: an empty box, lists without a selection.
@@ -161,32 +174,10 @@ void CMainDlg::OnDestroy()
         CaptureWindowState();
 }
 
-void CMainDlg::OnQuit()
-{
-    EndDialog(IDCANCEL);
-}
-
 void CMainDlg::UseRings(int nRingMode)
 {
     m_settings.m_nRingMode = nRingMode;
     ApplyInterface(APPLY_RINGS);
     // The value in the box is encoded again with the new number of digits.
     Apply(m_state, ChooseRingCount(m_state, nRingMode));
-}
-
-void CMainDlg::OnUseRings(UINT id)
-{
-    UseRings(kRingMode4 + static_cast<int>(id - ID_RINGS_4));
-}
-
-void CMainDlg::OnToggleTopmost()
-{
-    m_settings.m_bTopmost = m_settings.m_bTopmost == 1 ? FALSE : TRUE;
-    ApplyInterface(APPLY_TOPMOST);
-}
-
-void CMainDlg::OnToggleSideBar()
-{
-    m_settings.m_bShowSideBar = m_settings.m_bShowSideBar == 1 ? FALSE : TRUE;
-    ApplyInterface(APPLY_SIDEBAR);
 }

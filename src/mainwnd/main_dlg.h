@@ -59,8 +59,13 @@ public:
     // On the default printer: 0 the value text, 1 the picture.
     void Print(int nWhat);
 
+    // The accelerators go first, so Ctrl+C in the value box copies the resistance value.
+    bool PreTranslateMessage(MSG& msg) override;
+
 protected:
     BOOL OnInitDialog() override;
+    // Enter confirms a typed value; it does not end the program.
+    void OnOK() override {}
     const CMessageMap& GetMessageMap() const override { return s_messageMap; }
     static const CMessageMap s_messageMap;
 
@@ -89,9 +94,18 @@ private:
     void OnSavePicture();
     void OnPrint(UINT id);
     void OnTaskMenu(UINT id);
+    void OnContextMenu(HWND hWnd, POINT ptScreen);
+    void OnHotKey(UINT idHotKey);
+    void OnOptions();
+    void OnQuiz();
+    void OnUpdateTool();
+    void OnWebPage();
+    void OnAbout();
+    void OnAcceptedCommand() {}
     void OnDestroy();
-    // Pop-up menu idMenu at the mouse cursor; its choice comes back as WM_COMMAND.
-    void ShowPopupMenu(UINT idMenu);
+    // Menu idMenu's pop-up at the screen point, owner-drawn in the look of the settings; its
+    // choice comes back as WM_COMMAND. prepare sets the pop-up's checks first.
+    template <class Prepare> void ShowMenu(UINT idMenu, POINT ptScreen, Prepare prepare);
     // The tooltip text of a tool, named by its window handle or its identifier, into m_strToolTip.
     void LoadToolTipText(UINT_PTR idFrom, UINT uFlags);
 
@@ -135,6 +149,8 @@ private:
     // Pixels taken off the window's width while the side bar is hidden.
     int m_nSideBarWidthSaved = 0;
     CFontHandle m_unitFont;
+    // The program's own table, loaded once; a table from a resource is not destroyed.
+    HACCEL m_hAccel = nullptr;
     // The tooltip window belongs to the dialog and goes with it; the text lives until the next ask.
     HWND m_hToolTip = nullptr;
     std::string m_strToolTip;

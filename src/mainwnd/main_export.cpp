@@ -1,5 +1,5 @@
 // The main window's export commands: the value text and the small picture to the clipboard, the
-// picture to a bitmap file, either to the default printer, and the menus that offer them.
+// picture to a bitmap file, and either to the default printer.
 #include "mainwnd/main_dlg.h"
 
 #include "framework/clipboard.h"
@@ -117,19 +117,4 @@ void CMainDlg::Print(int nWhat)
 void CMainDlg::OnPrint(UINT id)
 {
     Print(id == ID_PRINT_VALUE ? 0 : 1);
-}
-
-void CMainDlg::ShowPopupMenu(UINT idMenu)
-{
-    CMenuHandle menu(::LoadMenuA(GetResourceModuleFor(RT_MENU, idMenu), MAKEINTRESOURCEA(idMenu)));
-    HMENU hPopup = menu ? ::GetSubMenu(menu.get(), 0) : nullptr;
-    POINT pt{};
-    if (hPopup == nullptr || !::GetCursorPos(&pt))
-        return;
-    ::TrackPopupMenu(hPopup, 0, pt.x, pt.y, 0, m_hWnd, nullptr);
-}
-
-void CMainDlg::OnTaskMenu(UINT id)
-{
-    ShowPopupMenu(id == ID_COPY_MENU ? IDM_COPY : IDM_PRINT);
 }

@@ -3,7 +3,9 @@
 #include "mainwnd/main_dlg.h"
 
 #include "framework/resource_module.h"
+#include "framework/topmost.h"
 #include "mainwnd/flag_scope.h"
+#include "menu/new_menu.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -97,8 +99,7 @@ void CMainDlg::ApplyTopmostAndContent()
     const bool bTopmost = m_settings.m_bTopmost == 1;
     const bool bIsTopmost = (::GetWindowLongA(m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     if (bTopmost != bIsTopmost)
-        ::SetWindowPos(m_hWnd, bTopmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowTopmost(m_hWnd, bTopmost);
     // The groups the user opened or collapsed since the last build stay so.
     if (m_sideBar.GetGroupCount() > 0)
     {
@@ -183,6 +184,7 @@ void CMainDlg::ApplyLookAndOpacity()
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
     m_sideBar.SetDrawStyle(m_settings.m_nStyle == kStyleVisualStyles ? SIDEBAR_STYLE_XP
                                                                      : SIDEBAR_STYLE_CLASSIC);
+    CNewMenu::SetMenuDrawMode(m_settings.m_nStyle);
 
     // Only the low 8 bits of the setting count; the window never goes fully see-through.
     const BYTE nPercent = static_cast<BYTE>(m_settings.m_nTransparency & 0xFF);

@@ -26,9 +26,16 @@
 #define IDB_SMALL_LYING 195
 #define IDB_SMALL_UPRIGHT 197
 
-// Pop-up menus of the side bar's "Copier" and "Imprimer" links.
+// The context menu, and the pop-up menus of the side bar's "Copier", "Imprimer" and
+// "Informations et support" links.
+#define IDM_CONTEXT 132
+#define IDM_HELP 150
 #define IDM_COPY 194
 #define IDM_PRINT 3000
+// Keyboard accelerators of the main window, always the program's own.
+#define IDR_ACCELERATORS 210
+// Small pictures of the menus' copy, save and print items, in the order of their commands.
+#define IDB_MENU_ICONS 211
 
 // Main window controls.
 #define IDC_BANDE1 1000
@@ -70,6 +77,21 @@
 #define ID_PRINT_RESISTOR 32782
 #define ID_PRINT_VALUE 32783
 #define ID_TOGGLE_SIDEBAR 32779
+
+// Commands of the menus that other windows and programs answer.
+#define ID_OPTIONS 143
+#define ID_OPTIONS_OTHER 526
+#define ID_QUIZ 152
+#define ID_SUPPORT_MENU_OTHER 451
+#define ID_UPDATE_TOOL 32789
+#define ID_WEB_PAGE 32793
+#define ID_APP_ABOUT 57664
+#define ID_HELP_INDEX 57666
+// F1's help request: every dialog turns WM_HELP into this command.
+#define ID_HELP 57670
+// Identifiers that earlier versions sent; they are accepted and do nothing.
+#define ID_RESERVED_528 528
+#define ID_RESERVED_32771 32771
 
 // String table.
 #define IDS_LANGUAGE_NAME 2

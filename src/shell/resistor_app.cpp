@@ -32,3 +32,18 @@ void CResistorApp::RunMainWindow()
     dlg.SetHost(this);
     dlg.DoModal();
 }
+
+bool CResistorApp::OnCmdMsg(UINT id)
+{
+    switch (id)
+    {
+    case ID_HELP_INDEX:
+        OnHelpIndex();
+        return true;
+    case ID_HELP:
+        OnHelp();
+        return true;
+    default:
+        return false;
+    }
+}

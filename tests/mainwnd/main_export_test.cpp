@@ -1,6 +1,7 @@
 // The main window's export commands as the menus send them: the clipboard's text and bitmap, a
 // clipboard held by another window, the saved file, printing without a printer and the menus.
 #include "main_dlg_fixture.h"
+#include "modal_step.h"
 
 #include "framework/clipboard.h"
 #include "framework/resource_module.h"
@@ -19,64 +20,6 @@
 
 namespace
 {
-// Work done from inside a modal loop (dialog, message box, menu): a thread timer keeps asking
-// until the step says it is done.
-std::function<bool()> g_modalStep;
-
-void CALLBACK RunModalStep(HWND, UINT, UINT_PTR idEvent, DWORD)
-{
-    if (g_modalStep && g_modalStep())
-    {
-        ::KillTimer(nullptr, idEvent);
-        g_modalStep = nullptr;
-    }
-}
-
-class CModalStep
-{
-public:
-    explicit CModalStep(std::function<bool()> step)
-        : m_id((g_modalStep = std::move(step), ::SetTimer(nullptr, 0, 20, RunModalStep)))
-    {
-    }
-    ~CModalStep()
-    {
-        ::KillTimer(nullptr, m_id);
-        g_modalStep = nullptr;
-    }
-    CModalStep(const CModalStep&) = delete;
-    CModalStep& operator=(const CModalStep&) = delete;
-
-private:
-    UINT_PTR m_id;
-};
-
-// This thread's visible top-level window of the class, owned by hOwner (any owner when null).
-HWND FindThreadWindow(const char* pszClass, HWND hOwner)
-{
-    struct Search
-    {
-        const char* pszClass;
-        HWND hOwner;
-        HWND hFound;
-    } search{pszClass, hOwner, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL
-        {
-            auto& s = *reinterpret_cast<Search*>(lParam);
-            char szClass[64] = {};
-            ::GetClassNameA(hWnd, szClass, sizeof szClass);
-            if (std::string(szClass) != s.pszClass || !::IsWindowVisible(hWnd) ||
-                (s.hOwner != nullptr && ::GetWindow(hWnd, GW_OWNER) != s.hOwner))
-                return TRUE;
-            s.hFound = hWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.hFound;
-}
-
 std::vector<std::string> ChildTexts(HWND hParent, const char* pszClass)
 {
     struct Collect
@@ -290,6 +233,8 @@ TEST_F(MainExportTest, LinksOpenTheirMenuAtTheMouseCursor)
     const MenuCase cases[] = {
         {ID_COPY_MENU, {ID_COPY_VALUE, ID_COPY_PICTURE}},
         {ID_PRINT_MENU, {ID_PRINT_VALUE, ID_PRINT_RESISTOR}},
+        {ID_SUPPORT_MENU, {ID_HELP_INDEX, ID_QUIZ, 0, ID_WEB_PAGE, 0, ID_APP_ABOUT}},
+        {ID_SUPPORT_MENU_OTHER, {ID_HELP_INDEX, ID_QUIZ, 0, ID_WEB_PAGE, 0, ID_APP_ABOUT}},
     };
     ::SetCursorPos(120, 110);
     POINT cursor{};
