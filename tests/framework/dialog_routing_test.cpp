@@ -1,14 +1,10 @@
 // Modal dialogs see their messages before the dialog manager does; commands that no table takes
-// go on to the application object, F1 among them; and a dialog owning tooltips still reaches the
-// topmost band.
-#include "framework/topmost.h"
+// go on to the application object, F1 among them.
 #include "framework/winapp.h"
 #include "modal_step.h"
 #include "probe_windows.h"
 #include "res/resource.h"
 #include "window_test.h"
-
-#include <commctrl.h>
 
 #include <string>
 #include <utility>
@@ -122,30 +118,4 @@ TEST_F(DialogRoutingTest, WithoutAnApplicationCommandsAreDropped)
     EXPECT_TRUE(::IsWindow(dlg.GetSafeHwnd()));
 }
 
-// Wine keeps a dialog out of the topmost band when the call moves its tooltips along with it.
-TEST_F(DialogRoutingTest, DialogOwningTooltipsEntersAndLeavesTheTopmostBand)
-{
-    CProbeDlg dlg;
-    ASSERT_TRUE(dlg.Create());
-    HWND hDlg = dlg.GetSafeHwnd();
-    ::ShowWindow(hDlg, SW_SHOWNOACTIVATE);
-    ASSERT_NE(::CreateWindowExA(0, TRACKBAR_CLASSA, "", WS_CHILD | WS_VISIBLE | TBS_TOOLTIPS, 0, 0, 100, 30,
-                                hDlg, nullptr, nullptr, nullptr),
-              nullptr);
-    HWND hTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
-                                  0, hDlg, nullptr, nullptr, nullptr);
-    ASSERT_NE(hTip, nullptr);
-    for (bool bTopmost : {true, false, true, false})
-    {
-        EXPECT_TRUE(SetWindowTopmost(hDlg, bTopmost));
-        EXPECT_EQ((::GetWindowLongA(hDlg, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, bTopmost);
-        HWND hPlain = ::CreateWindowExA(0, "STATIC", "plain", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
-                                        nullptr, nullptr, nullptr);
-        ASSERT_NE(hPlain, nullptr);
-        ::SetWindowPos(hPlain, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        EXPECT_EQ(IsAbove(hDlg, hPlain), bTopmost);
-        EXPECT_EQ(::GetWindow(hTip, GW_OWNER), hDlg);
-        ::DestroyWindow(hPlain);
-    }
-}
 } // namespace
