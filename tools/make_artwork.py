@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Draws the program's artwork at build time: the application icon, the hand cursor and the
 bitmaps of the resistor picture and
-the small pictures of the menus.
+the small pictures of the menus and the About dialog's banner.
 
 Usage: make_artwork.py OUTDIR   (writes OUTDIR/vantrel.ico, OUTDIR/hand.cur and the .bmp files)
 """
@@ -9,6 +9,7 @@ import os
 import struct
 import sys
 
+import about_art
 import menu_art
 import resistor_art
 
@@ -117,6 +118,7 @@ def main(outdir):
     write_icon_file(os.path.join(outdir, "hand.cur"), 2, [(32, cursor_image(), 1)], hotspot=(6, 0))
     resistor_art.write_all(outdir)
     menu_art.write_all(outdir)
+    about_art.write_all(outdir, icon_pixels)
 
 
 if __name__ == "__main__":

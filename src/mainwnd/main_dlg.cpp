@@ -86,7 +86,9 @@ void CMainDlg::AskFirstRun()
     if (m_settings.m_bFirstRun == 0)
         return;
     m_settings.m_bFirstRun = FALSE;
-    MessageBoxFromTable(IDS_FIRST_RUN, MB_YESNO | MB_ICONINFORMATION | MB_SYSTEMMODAL);
+    // "Oui" opens the help once the window runs; the application answers the command.
+    if (MessageBoxFromTable(IDS_FIRST_RUN, MB_YESNO | MB_ICONINFORMATION | MB_SYSTEMMODAL) == IDYES)
+        ::PostMessageA(m_hWnd, WM_COMMAND, ID_HELP_INDEX, 0);
 }
 
 void CMainDlg::InitControls()

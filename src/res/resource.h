@@ -37,6 +37,19 @@
 // Small pictures of the menus' copy, save and print items, in the order of their commands.
 #define IDB_MENU_ICONS 211
 
+// The About dialog and its thanks dialog.
+#define IDD_ABOUT 1101
+#define IDD_THANKS 1116
+#define IDB_ABOUT_BANNER 192
+#define IDC_ABOUT_EMAIL 1100
+#define IDC_ABOUT_LEGAL 1102
+#define IDC_ABOUT_VERSION 1103
+#define IDC_ABOUT_LINK 1105
+#define IDC_ABOUT_DONATE 1107
+#define IDC_ABOUT_THANKS 1110
+#define IDC_THANKS_TEXT 1004
+#define IDC_THANKS_ICON 1005
+
 // Main window controls.
 #define IDC_BANDE1 1000
 #define IDC_BANDE2 1001
@@ -129,6 +142,9 @@
 #define IDS_COLOUR_BLACK 165
 #define IDS_COLOUR_GOLD 176
 #define IDS_SERIES_REQUIRED 177
+#define IDS_HOME_LINK 11100
+#define IDS_DONATION_LINK 11101
+#define IDS_SUPPORT_ADDRESS 11102
 #define IDS_WEB_LINK_FAILED 11200
 #define IDS_REPAIR_MISSING 11201
 #define IDS_UPDATE_MISSING 11202

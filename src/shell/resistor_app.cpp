@@ -1,10 +1,21 @@
 // Application start-up and exit.
 #include "shell/resistor_app.h"
 
+#include "framework/resource_module.h"
 #include "mainwnd/main_dlg.h"
 #include "res/resource.h"
+#include "shell/about_dlg.h"
+#include "shell/external_tools.h"
 
 #include <commctrl.h>
+
+#include <utility>
+
+namespace
+{
+// The name the companion tools know the program by.
+constexpr const char* kProductName = "Vantrel";
+} // namespace
 
 void CResistorApp::InitInstance()
 {
@@ -30,7 +41,36 @@ void CResistorApp::RunMainWindow()
         m_settings.m_nOrientation == kOrientationHorizontal ? IDD_MAIN_HORIZONTAL : IDD_MAIN_VERTICAL;
     CMainDlg dlg(idLayout, m_settings);
     dlg.SetHost(this);
+    CMainDlg* pOuter = std::exchange(m_pMainDlg, &dlg);
     dlg.DoModal();
+    m_pMainDlg = pOuter;
+}
+
+void CResistorApp::ShowAbout(HWND hOwner)
+{
+    CAProposDlg(hOwner, LoadResourceString(IDS_SUPPORT_ADDRESS), LoadResourceString(IDS_HOME_LINK),
+                LoadResourceString(IDS_DONATION_LINK), std::string(), 0)
+        .DoModal();
+}
+
+void CResistorApp::StartQuiz(HWND hOwner)
+{
+    ::StartQuiz(hOwner);
+}
+
+void CResistorApp::LaunchUpdateTool(HWND hOwner)
+{
+    ::LaunchUpdateTool(hOwner, kProductName);
+}
+
+void CResistorApp::OpenWebPage(HWND hOwner)
+{
+    OpenWebLink(hOwner, LoadResourceString(IDS_HOME_LINK));
+}
+
+void CResistorApp::OnHelp()
+{
+    ShowHelpIndex(m_pMainDlg != nullptr ? m_pMainDlg->GetSafeHwnd() : nullptr);
 }
 
 bool CResistorApp::OnCmdMsg(UINT id)
@@ -38,8 +78,6 @@ bool CResistorApp::OnCmdMsg(UINT id)
     switch (id)
     {
     case ID_HELP_INDEX:
-        OnHelpIndex();
-        return true;
     case ID_HELP:
         OnHelp();
         return true;

@@ -16,13 +16,12 @@ public:
     void RunMainWindow() override;
     void SelectLanguage(const std::string& strName) override { m_languages.Select(strName); }
     void UnloadLanguage() override { m_languages.Unload(); }
-    // The options sheet comes with issue 13; About, the quiz, the update tool and the web page
-    // with issue 12. Until then the commands that open them do nothing.
+    // The options sheet comes with issue 13; until then its commands do nothing.
     void ShowOptions(CMainDlg&) override {}
-    void ShowAbout(HWND) override {}
-    void StartQuiz(HWND) override {}
-    void LaunchUpdateTool(HWND) override {}
-    void OpenWebPage(HWND) override {}
+    void ShowAbout(HWND hOwner) override;
+    void StartQuiz(HWND hOwner) override;
+    void LaunchUpdateTool(HWND hOwner) override;
+    void OpenWebPage(HWND hOwner) override;
 
     // The help commands, which no window answers.
     bool OnCmdMsg(UINT id) override;
@@ -31,12 +30,13 @@ public:
     CLanguageManager& GetLanguages() { return m_languages; }
 
 private:
-    // The help file's index and its topic for the active window: issue 12.
-    void OnHelpIndex() {}
-    void OnHelp() {}
+    // Every help request shows the help file's index over the main window.
+    void OnHelp();
 
     // Defaults from construction on, before start-up runs.
     CAppSettings m_settings;
     // Listed once at start-up; a chosen library is released with the application.
     CLanguageManager m_languages;
+    // The main window running now; a replaced one runs its successor inside its own run.
+    CMainDlg* m_pMainDlg = nullptr;
 };
