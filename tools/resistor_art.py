@@ -194,7 +194,6 @@ def small_body(ring_first):
 def write_all(outdir):
     body = lying_body()
     write_bmp(os.path.join(outdir, "body_lying.bmp"), BODY_W, body, 24)
-    write_bmp(os.path.join(outdir, "body_upright.bmp"), BODY_H, transpose(body), 24)
     for name in SCALES:
         rows = upright_scale(name)
         write_bmp(os.path.join(outdir, "scale_%s_upright.bmp" % name), SCALE_THICKNESS, rows, 4, SCALE_PALETTE)
@@ -206,5 +205,5 @@ def write_all(outdir):
     write_bmp(os.path.join(outdir, "small_upright.bmp"), SMALL_ACROSS, transpose(small_body(8)), 8, SMALL_PALETTE)
 
 
-OUTPUTS = ["body_lying.bmp", "body_upright.bmp", "background.bmp", "small_lying.bmp", "small_upright.bmp"] + [
+OUTPUTS = ["body_lying.bmp", "background.bmp", "small_lying.bmp", "small_upright.bmp"] + [
     "scale_%s_%s.bmp" % (name, form) for name in SCALES for form in ("upright", "lying")]

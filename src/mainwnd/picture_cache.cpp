@@ -4,6 +4,7 @@
 #include "framework/handles.h"
 #include "framework/scopes.h"
 #include "model/bitmap_file_check.h"
+#include "res/resource.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -79,12 +80,41 @@ CBitmapHandle LoadBitmapFile(const std::string& strPath, const WIN32_FILE_ATTRIB
     return CBitmapHandle(static_cast<HBITMAP>(
         ::LoadImageA(nullptr, strPath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
 }
+// The picture turned about its diagonal: row y of the source is column y of the result.
+CBitmapHandle TransposedBitmap(HBITMAP hSource)
+{
+    BITMAP bm{};
+    if (hSource == nullptr || ::GetObjectA(hSource, sizeof bm, &bm) == 0)
+        return CBitmapHandle();
+    const int cx = bm.bmWidth;
+    const int cy = bm.bmHeight;
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), cx, -cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> source(static_cast<size_t>(cx) * static_cast<size_t>(cy));
+    CClientDC screen(nullptr);
+    if (::GetDIBits(screen.get(), hSource, 0, static_cast<UINT>(cy), source.data(), &bi, DIB_RGB_COLORS) == 0)
+        return CBitmapHandle();
+    std::vector<DWORD> turned(source.size());
+    for (size_t y = 0; y < static_cast<size_t>(cy); ++y)
+        for (size_t x = 0; x < static_cast<size_t>(cx); ++x)
+            turned[x * static_cast<size_t>(cy) + y] = source[y * static_cast<size_t>(cx) + x];
+    bi.bmiHeader.biWidth = cy;
+    bi.bmiHeader.biHeight = -cx;
+    CBitmapHandle made(::CreateCompatibleBitmap(screen.get(), cy, cx));
+    if (!made || ::SetDIBits(screen.get(), made.get(), 0, static_cast<UINT>(cx), turned.data(), &bi,
+                             DIB_RGB_COLORS) == 0)
+        return CBitmapHandle();
+    return made;
+}
 } // namespace
 
+// The upright body is the lying one turned, made here rather than stored a second time.
 HBITMAP GetArtworkBitmap(UINT nID)
 {
     CBitmapHandle& bitmap = Entry(Artwork(), nID, 0);
-    if (!bitmap)
+    if (!bitmap && nID == IDB_BODY_UPRIGHT)
+        bitmap = TransposedBitmap(GetArtworkBitmap(IDB_BODY_LYING));
+    else if (!bitmap)
         bitmap.reset(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nID)));
     return bitmap.get();
 }

@@ -1,6 +1,8 @@
 // Memory pictures for the drawing tests.
 #include "canvas.h"
 
+#include "mainwnd/picture_cache.h"
+
 CCanvas::CCanvas(int nWidth, int nHeight, COLORREF crFill)
 {
     BITMAPINFO info{};
@@ -33,7 +35,7 @@ int CCanvas::Count(const RECT& rc, COLORREF crColor) const
 }
 
 CResourcePicture::CResourcePicture(UINT nID)
-    : m_bitmap(::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nID))),
+    : m_bitmap(static_cast<HBITMAP>(::CopyImage(GetArtworkBitmap(nID), IMAGE_BITMAP, 0, 0, 0))),
       m_dc(::CreateCompatibleDC(nullptr))
 {
     BITMAP bm{};

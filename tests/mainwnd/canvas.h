@@ -27,6 +27,7 @@ private:
 };
 
 // A bitmap resource of the program, to compare the picture with the artwork it came from.
+// A copy of the program's artwork as the picture cache gives it.
 class CResourcePicture
 {
 public:

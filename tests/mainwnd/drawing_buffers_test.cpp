@@ -20,6 +20,20 @@ struct TransparentCase
     COLORREF crTransparent;
 };
 
+TEST(DrawTransparentBitmap, UprightBodyIsTheLyingOneTurned)
+{
+    const CResourcePicture lying(IDB_BODY_LYING);
+    const CResourcePicture upright(IDB_BODY_UPRIGHT);
+    ASSERT_TRUE(lying.IsLoaded() && upright.IsLoaded());
+    ASSERT_EQ(upright.Size().cx, lying.Size().cy);
+    ASSERT_EQ(upright.Size().cy, lying.Size().cx);
+    int nDifferent = 0;
+    for (int y = 0; y < lying.Size().cy; ++y)
+        for (int x = 0; x < lying.Size().cx; ++x)
+            nDifferent += lying.Pixel(x, y) != upright.Pixel(y, x) ? 1 : 0;
+    EXPECT_EQ(nDifferent, 0);
+}
+
 TEST(DrawTransparentBitmap, KeyColourLeavesTheTargetAndEverythingElseIsCopied)
 {
     const TransparentCase cases[] = {
