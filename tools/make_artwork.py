@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Draws the program's artwork at build time: the application icon, the hand cursor and the
 bitmaps of the resistor picture and
-the small pictures of the menus and the About dialog's banner.
+the small pictures of the menus, the About dialog's banner and the options pages' icons.
 
 Usage: make_artwork.py OUTDIR   (writes OUTDIR/vantrel.ico, OUTDIR/hand.cur and the .bmp files)
 """
@@ -11,6 +11,7 @@ import sys
 
 import about_art
 import menu_art
+import option_icons
 import resistor_art
 
 # Ring colours of a 4.7 kOhm, 5 % resistor: yellow, violet, red, gold.
@@ -119,6 +120,7 @@ def main(outdir):
     resistor_art.write_all(outdir)
     menu_art.write_all(outdir)
     about_art.write_all(outdir, icon_pixels)
+    option_icons.write_all(outdir)
 
 
 if __name__ == "__main__":

@@ -141,29 +141,29 @@ LRESULT CDialog::DefaultProc(const CMessage&)
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CDialog* self = nullptr;
     if (message == WM_INITDIALOG)
-    {
-        self = reinterpret_cast<CDialog*>(lParam);
-        ::SetWindowLongPtrA(hWnd, DWLP_USER, lParam);
-        self->Bind(hWnd);
-    }
-    else
-    {
-        self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
-    }
-    if (self == nullptr)
-        return FALSE;
+        reinterpret_cast<CDialog*>(lParam)->Attach(hWnd);
+    auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
+    return self != nullptr ? self->HandleMessage(hWnd, message, wParam, lParam) : FALSE;
+}
 
+void CDialog::Attach(HWND hWnd)
+{
+    ::SetWindowLongPtrA(hWnd, DWLP_USER, reinterpret_cast<LONG_PTR>(this));
+    Bind(hWnd);
+}
+
+INT_PTR CDialog::HandleMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
     const CMessage msg{message, wParam, lParam};
     LRESULT result = 0;
-    bool handled = self->DispatchGuarded(msg, result);
+    bool handled = DispatchGuarded(msg, result);
     if (!handled && IsMenuOrAccelerator(msg) && CWinApp::GetApp() != nullptr)
         handled = CWinApp::GetApp()->OnCmdMsg(LOWORD(wParam));
     if (message == WM_NCDESTROY)
     {
         ::SetWindowLongPtrA(hWnd, DWLP_USER, 0);
-        self->Unbind();
+        Unbind();
     }
     if (!handled)
         return FALSE;

@@ -25,6 +25,11 @@ protected:
     const CMessageMap& GetMessageMap() const override { return s_messageMap; }
     LRESULT DefaultProc(const CMessage& msg) override;
 
+    // Binds the object to its window at WM_INITDIALOG, for a dialog procedure that found it.
+    void Attach(HWND hWnd);
+    // The tables, then the dialog manager's rules for returning a handled message's result.
+    INT_PTR HandleMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
     static const CMessageMap s_messageMap;
 
 private:

@@ -20,6 +20,13 @@ BOOL CallGetSaveFileName(OPENFILENAMEA* pOfn)
     return getSaveFileName != nullptr ? getSaveFileName(pOfn) : FALSE;
 }
 
+BOOL CallGetOpenFileName(OPENFILENAMEA* pOfn)
+{
+    const auto getOpenFileName =
+        GetSystemFunction<decltype(&::GetOpenFileNameA)>(CommonDialogLibrary(), "GetOpenFileNameA");
+    return getOpenFileName != nullptr ? getOpenFileName(pOfn) : FALSE;
+}
+
 BOOL CallPrintDlg(PRINTDLGA* pPd)
 {
     const auto printDlg = GetSystemFunction<decltype(&::PrintDlgA)>(CommonDialogLibrary(), "PrintDlgA");

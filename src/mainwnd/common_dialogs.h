@@ -7,4 +7,5 @@
 
 // Each is the library's function of the same name; FALSE when the library cannot be loaded.
 BOOL CallGetSaveFileName(OPENFILENAMEA* pOfn);
+BOOL CallGetOpenFileName(OPENFILENAMEA* pOfn);
 BOOL CallPrintDlg(PRINTDLGA* pPd);

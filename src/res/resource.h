@@ -13,6 +13,7 @@
 // lying for the upright one).
 #define IDB_SCALE_TOLERANCE_UPRIGHT 188
 #define IDB_BACKGROUND 199
+// Not a resource: the picture cache turns the lying body upright under this identifier.
 #define IDB_BODY_UPRIGHT 200
 #define IDB_SCALE_DIGIT_LYING 201
 #define IDB_SCALE_MULTIPLIER_LYING 202
@@ -49,6 +50,35 @@
 #define IDC_ABOUT_THANKS 1110
 #define IDC_THANKS_TEXT 1004
 #define IDC_THANKS_ICON 1005
+
+// The options sheet's pages, their icons and controls.
+#define IDD_PAGE_GENERAL 1000
+#define IDD_PAGE_INTERFACE 201
+#define IDD_PAGE_TOOLS 202
+#define IDI_PAGE_LOOK 149
+#define IDI_PAGE_UPDATE 173
+#define IDI_PAGE_REPAIR 174
+#define IDC_OPT_RINGS 1033
+#define IDC_OPT_E6 1020
+#define IDC_OPT_E3 1021
+#define IDC_OPT_E12 1022
+#define IDC_OPT_E24 1023
+#define IDC_OPT_E48 1024
+#define IDC_OPT_E96 1025
+#define IDC_OPT_E192 1026
+#define IDC_OPT_SIDEBAR 1021
+#define IDC_OPT_TOPMOST 1022
+#define IDC_OPT_GRADIENT 1031
+#define IDC_OPT_ORIENTATION 1032
+#define IDC_OPT_LANGUAGE 1033
+#define IDC_OPT_STYLE 1048
+#define IDC_OPT_BROWSE 1049
+#define IDC_OPT_PREVIEW 1050
+#define IDC_OPT_TRANSPARENCY 1057
+#define IDC_OPT_NO_BACKGROUND 1019
+#define IDC_OPT_DEFAULT_BACKGROUND 1020
+#define IDC_OPT_REPAIR 1019
+#define IDC_OPT_UPDATE 1020
 
 // Main window controls.
 #define IDC_BANDE1 1000

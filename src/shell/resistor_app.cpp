@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "shell/about_dlg.h"
 #include "shell/external_tools.h"
+#include "shell/options_dlg.h"
 
 #include <commctrl.h>
 
@@ -44,6 +45,17 @@ void CResistorApp::RunMainWindow()
     CMainDlg* pOuter = std::exchange(m_pMainDlg, &dlg);
     dlg.DoModal();
     m_pMainDlg = pOuter;
+}
+
+// OK applies the whole record; a new orientation or language replaces the window from here.
+void CResistorApp::ShowOptions(CMainDlg& dlg)
+{
+    COptionsDlg sheet(dlg.GetSafeHwnd(), m_settings, m_languages.GetNames());
+    if (!sheet.DoModal())
+        return;
+    if (sheet.IsLanguageChanged())
+        dlg.SetLanguageChanged();
+    dlg.ApplyInterface(APPLY_ALL);
 }
 
 void CResistorApp::ShowAbout(HWND hOwner)

@@ -16,8 +16,7 @@ public:
     void RunMainWindow() override;
     void SelectLanguage(const std::string& strName) override { m_languages.Select(strName); }
     void UnloadLanguage() override { m_languages.Unload(); }
-    // The options sheet comes with issue 13; until then its commands do nothing.
-    void ShowOptions(CMainDlg&) override {}
+    void ShowOptions(CMainDlg& dlg) override;
     void ShowAbout(HWND hOwner) override;
     void StartQuiz(HWND hOwner) override;
     void LaunchUpdateTool(HWND hOwner) override;
