@@ -30,15 +30,16 @@ foreach(section IN LISTS sections)
     endif()
     string(APPEND lines "  ${name} ${bytes}\n")
 endforeach()
+get_filename_component(name ${EXE} NAME)
 file(SIZE ${OUT} total)
 math(EXPR total_kib "(${total} + 1023) / 1024")
-message(STATUS "Vantrel.exe stripped: ${total} bytes (${total_kib} KiB)\n"
+message(STATUS "${name} stripped: ${total} bytes (${total_kib} KiB)\n"
                "  code and data: ${code} bytes, resources: ${resources} bytes, "
                "imports, relocations and headers: the rest\n${lines}")
 if(DEFINED BUDGET)
     math(EXPR budget_kib "${BUDGET} / 1024")
     if(total GREATER BUDGET)
-        message(FATAL_ERROR "Vantrel.exe is ${total} bytes stripped, over its budget of ${BUDGET} (${budget_kib} KiB)")
+        message(FATAL_ERROR "${name} is ${total} bytes stripped, over its budget of ${BUDGET} (${budget_kib} KiB)")
     endif()
     message(STATUS "within the budget of ${BUDGET} bytes (${budget_kib} KiB)")
 endif()

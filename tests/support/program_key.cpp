@@ -11,46 +11,44 @@ namespace
 {
 constexpr const char* kBackupKey = "Software\\Apps QZN\\Vantrel test backup";
 
-bool KeyExists(const std::string& strPath)
+bool KeyExists(HKEY hHive, const std::string& strPath)
 {
     CKeyHandle hKey;
-    return ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, strPath.c_str(), 0, KEY_READ, hKey.put()) == ERROR_SUCCESS;
+    return ::RegOpenKeyExA(hHive, strPath.c_str(), 0, KEY_READ, hKey.put()) == ERROR_SUCCESS;
 }
 
 // Replaces the key at `strTo` by a copy of the one at `strFrom`.
-void CopyKey(const char* pszFrom, const char* pszTo)
+void CopyKey(HKEY hHive, const char* pszFrom, const char* pszTo)
 {
-    ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, pszTo);
+    ::RegDeleteTreeA(hHive, pszTo);
     CKeyHandle hFrom;
     CKeyHandle hTo;
-    ASSERT_EQ(::RegOpenKeyExA(HKEY_LOCAL_MACHINE, pszFrom, 0, KEY_READ, hFrom.put()), ERROR_SUCCESS);
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_LOCAL_MACHINE, pszTo, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, hTo.put(),
-                                nullptr),
+    ASSERT_EQ(::RegOpenKeyExA(hHive, pszFrom, 0, KEY_READ, hFrom.put()), ERROR_SUCCESS);
+    ASSERT_EQ(::RegCreateKeyExA(hHive, pszTo, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, hTo.put(), nullptr),
               ERROR_SUCCESS);
     ASSERT_EQ(::RegCopyTreeA(hFrom.get(), nullptr, hTo.get()), ERROR_SUCCESS);
 }
 } // namespace
 
-CProgramKeyGuard::CProgramKeyGuard()
+CProgramKeyGuard::CProgramKeyGuard(HKEY hHive) : m_hHive(hHive)
 {
     // A backup left by a run that did not finish holds the key as it was before that run.
-    if (!KeyExists(kBackupKey) && KeyExists(kProgramKey))
-        CopyKey(kProgramKey, kBackupKey);
-    ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kProgramKey);
+    if (!KeyExists(m_hHive, kBackupKey) && KeyExists(m_hHive, kProgramKey))
+        CopyKey(m_hHive, kProgramKey, kBackupKey);
+    ::RegDeleteTreeA(m_hHive, kProgramKey);
 }
 
 CProgramKeyGuard::~CProgramKeyGuard()
 {
-    ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kProgramKey);
-    if (KeyExists(kBackupKey))
-        CopyKey(kBackupKey, kProgramKey);
-    ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kBackupKey);
+    ::RegDeleteTreeA(m_hHive, kProgramKey);
+    if (KeyExists(m_hHive, kBackupKey))
+        CopyKey(m_hHive, kBackupKey, kProgramKey);
+    ::RegDeleteTreeA(m_hHive, kBackupKey);
 }
 
-CReadOnlyKeyScope::CReadOnlyKeyScope(const std::string& strSubKey)
+CReadOnlyKeyScope::CReadOnlyKeyScope(const std::string& strSubKey, HKEY hHive)
 {
-    EXPECT_EQ(::RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProgramKeyPath(strSubKey).c_str(), 0, KEY_ALL_ACCESS,
-                              m_hKey.put()),
+    EXPECT_EQ(::RegOpenKeyExA(hHive, ProgramKeyPath(strSubKey).c_str(), 0, KEY_ALL_ACCESS, m_hKey.put()),
               ERROR_SUCCESS);
     SetAccess("D:P(A;;KR;;;WD)");
 }
@@ -74,27 +72,27 @@ std::string ProgramKeyPath(const std::string& strSubKey)
     return strSubKey.empty() ? kProgramKey : std::string(kProgramKey) + "\\" + strSubKey;
 }
 
-bool ProgramKeyExists(const std::string& strSubKey)
+bool ProgramKeyExists(const std::string& strSubKey, HKEY hHive)
 {
-    return KeyExists(ProgramKeyPath(strSubKey));
+    return KeyExists(hHive, ProgramKeyPath(strSubKey));
 }
 
-void StoreRaw(const std::string& strSubKey, const std::string& strName, DWORD type, const std::string& bytes)
+void StoreRaw(const std::string& strSubKey, const std::string& strName, DWORD type, const std::string& bytes,
+              HKEY hHive)
 {
     CKeyHandle hKey;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_LOCAL_MACHINE, ProgramKeyPath(strSubKey).c_str(), 0, nullptr, 0,
-                                KEY_ALL_ACCESS, nullptr, hKey.put(), nullptr),
+    ASSERT_EQ(::RegCreateKeyExA(hHive, ProgramKeyPath(strSubKey).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                nullptr, hKey.put(), nullptr),
               ERROR_SUCCESS);
     ASSERT_EQ(::RegSetValueExA(hKey.get(), strName.c_str(), 0, type,
                                reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size())),
               ERROR_SUCCESS);
 }
 
-std::optional<RawValue> ReadRaw(const std::string& strSubKey, const std::string& strName)
+std::optional<RawValue> ReadRaw(const std::string& strSubKey, const std::string& strName, HKEY hHive)
 {
     CKeyHandle hKey;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, ProgramKeyPath(strSubKey).c_str(), 0, KEY_READ, hKey.put()) !=
-        ERROR_SUCCESS)
+    if (::RegOpenKeyExA(hHive, ProgramKeyPath(strSubKey).c_str(), 0, KEY_READ, hKey.put()) != ERROR_SUCCESS)
         return std::nullopt;
     DWORD type = 0;
     DWORD cbData = 0;

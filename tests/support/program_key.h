@@ -15,13 +15,18 @@ constexpr const char* kGeneral = "G\xE9n\xE9rale";
 constexpr const char* kInterface = "Interface";
 constexpr const char* kLastState = "Dernier \xE9tat";
 
+// The key below HKEY_LOCAL_MACHINE, or below the hive given: HKEY_CURRENT_USER holds what a user
+// who may not write the machine's key keeps.
 class CProgramKeyGuard
 {
 public:
-    CProgramKeyGuard();
+    explicit CProgramKeyGuard(HKEY hHive = HKEY_LOCAL_MACHINE);
     ~CProgramKeyGuard();
     CProgramKeyGuard(const CProgramKeyGuard&) = delete;
     CProgramKeyGuard& operator=(const CProgramKeyGuard&) = delete;
+
+private:
+    HKEY m_hHive;
 };
 
 // A sub key the account may read but not write, as HKEY_LOCAL_MACHINE is for a limited account;
@@ -29,7 +34,7 @@ public:
 class CReadOnlyKeyScope
 {
 public:
-    explicit CReadOnlyKeyScope(const std::string& strSubKey);
+    explicit CReadOnlyKeyScope(const std::string& strSubKey, HKEY hHive = HKEY_LOCAL_MACHINE);
     ~CReadOnlyKeyScope();
     CReadOnlyKeyScope(const CReadOnlyKeyScope&) = delete;
     CReadOnlyKeyScope& operator=(const CReadOnlyKeyScope&) = delete;
@@ -49,8 +54,10 @@ struct RawValue
 
 // The key below the program's key; an empty name is the program's key itself.
 std::string ProgramKeyPath(const std::string& strSubKey);
-bool ProgramKeyExists(const std::string& strSubKey);
+bool ProgramKeyExists(const std::string& strSubKey, HKEY hHive = HKEY_LOCAL_MACHINE);
 // Exactly these bytes, without a terminator unless the bytes hold one.
-void StoreRaw(const std::string& strSubKey, const std::string& strName, DWORD type, const std::string& bytes);
-std::optional<RawValue> ReadRaw(const std::string& strSubKey, const std::string& strName);
+void StoreRaw(const std::string& strSubKey, const std::string& strName, DWORD type, const std::string& bytes,
+              HKEY hHive = HKEY_LOCAL_MACHINE);
+std::optional<RawValue> ReadRaw(const std::string& strSubKey, const std::string& strName,
+                                HKEY hHive = HKEY_LOCAL_MACHINE);
 DWORD CountValues(const std::string& strSubKey);
