@@ -4,6 +4,7 @@
 # setting, Enter leaves the window open, Ctrl+C puts the resistance value on the clipboard and
 # Escape closes the program; the registry shows the changes afterwards. The open context menu
 # is saved in both looks. The program's key is put back as it was found.
+# The quiz is expected beside the program.
 # Usage: keys_menu_test.sh SOURCE_DIR EXE OUT_DIR
 set -euo pipefail
 src=$1 exe=$2 out=$3
@@ -83,13 +84,31 @@ pid=""
 [ "$(stored 'Générale' 'Nombre bandes')" = 1 ] || fail "the menu's '&5 anneaux' did not stick"
 [ "$(stored 'Interface' 'Premier plan')" = 1 ] || fail "the menu's topmost toggle did not stick"
 
-# The classic look: the same menu, drawn with the system's colours.
+# The classic look: the same menu, drawn with the system's colours; its "&Questionnaire" starts
+# quiz.exe from the program's folder.
 store 'Interface' 'Style affichage' 1
 start
 open_menu context-menu-classic.png
-xdotool key Escape
+xdotool key q
+quiz=""
+for _ in $(seq 1 50); do
+    quiz=$(xdotool search --onlyvisible --name '^Questionnaire sur le code des couleurs$' 2>/dev/null | head -n 1 || true)
+    [ -n "$quiz" ] && break
+    sleep 0.2
+done
+[ -n "$quiz" ] || fail "the menu's quiz item did not start quiz.exe"
+eval "$(xdotool getwindowgeometry --shell "$quiz")"
+xdotool mousemove $((X + WIDTH - 30)) $((Y + 60)) click 1
 sleep 0.3
-alive || fail "Escape in the menu closed the program"
+xdotool key Escape
+for _ in $(seq 1 50); do
+    xdotool search --onlyvisible --name '^Questionnaire sur le code des couleurs$' >/dev/null 2>&1 || break
+    sleep 0.2
+done
+alive || fail "closing the quiz closed the program"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove $((X + 60)) $((Y + 80)) click 1
+sleep 0.3
 xdotool key Escape
 for _ in $(seq 1 50); do alive || break; sleep 0.2; done
 alive && fail "Escape did not close the program"
