@@ -5,9 +5,12 @@
 #include "framework/resource_module.h"
 #include "model/ring_colours.h"
 #include "model/value_text.h"
+#include "model/window_placement.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
+
+#include <vector>
 
 const CMessageEntry CMainDlg::s_messageEntries[] = {
     OnMessage<WM_PAINT, &CMainDlg::OnPaint>(),
@@ -127,7 +130,8 @@ void CMainDlg::ShowRingControls()
     ShowDlgItem(IDC_TEMPCO, IsRingShown(nRingMode, kSlotTempCo));
 }
 
-// A position that no monitor shows, or none stored, centres the window on its monitor's work area.
+// A stored position is kept only while the title bar can be grasped on some monitor; otherwise,
+// or with none stored, the window is centred on its monitor's work area.
 void CMainDlg::PlaceWindow()
 {
     RECT rc{};
@@ -136,11 +140,23 @@ void CMainDlg::PlaceWindow()
     const int cy = rc.bottom - rc.top;
     if (m_settings.HasStoredPosition())
     {
-        const RECT stored{m_settings.m_nPosX, m_settings.m_nPosY, m_settings.m_nPosX + cx,
-                          m_settings.m_nPosY + cy};
-        if (::MonitorFromRect(&stored, MONITOR_DEFAULTTONULL) != nullptr)
+        std::vector<PlacementRect> workAreas;
+        ::EnumDisplayMonitors(
+            nullptr, nullptr,
+            [](HMONITOR hMonitor, HDC, LPRECT, LPARAM lParam) -> BOOL
+            {
+                MONITORINFO info{};
+                info.cbSize = sizeof info;
+                if (::GetMonitorInfoA(hMonitor, &info))
+                    reinterpret_cast<std::vector<PlacementRect>*>(lParam)->push_back(
+                        {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom});
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&workAreas));
+        const int cyCaption = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYFIXEDFRAME);
+        if (IsCaptionReachable(m_settings.m_nPosX, m_settings.m_nPosY, cx, cyCaption, workAreas))
         {
-            ::SetWindowPos(m_hWnd, nullptr, stored.left, stored.top, 0, 0,
+            ::SetWindowPos(m_hWnd, nullptr, m_settings.m_nPosX, m_settings.m_nPosY, 0, 0,
                            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             return;
         }

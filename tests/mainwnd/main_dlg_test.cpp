@@ -99,6 +99,10 @@ const PlaceCase kPlaceCases[] = {
     {"NeverStored", {-6500, -6500}, false},
     {"OneAxisAtTheMark", {100, -6500}, false},
     {"OffEveryMonitor", {30000, 30000}, false},
+    // One pixel of the window on a 1280 x 1024 screen: the caption is out of reach.
+    {"OnePixelOnScreen", {1279, 1023}, false},
+    {"CaptionAboveTheScreen", {100, -5}, false},
+    {"AtTheLimitOfTheIntegers", {2147483000, 2147483000}, false},
 };
 
 class PlaceTest : public MainDlgTest, public ::testing::WithParamInterface<PlaceCase>
