@@ -94,6 +94,7 @@ class AppSettingsTest : public CWindowTest
 {
 protected:
     CProgramKeyGuard m_guard;
+    CProgramKeyGuard m_userGuard{HKEY_CURRENT_USER};
 };
 
 TEST_F(AppSettingsTest, FirstLoadWithoutKeyKeepsTheDefaultsCreatesTheSubKeysAndWritesNothing)
@@ -252,19 +253,48 @@ TEST_F(AppSettingsTest, StoredPositionNeedsBothCoordinatesAboveTheMarker)
     }
 }
 
-TEST_F(AppSettingsTest, KeyThatCannotBeWrittenIsStillRead)
+TEST_F(AppSettingsTest, KeyThatCannotBeWrittenIsStillReadAndTheUserKeepsTheChanges)
 {
     StoreRaw(kInterface, "Sens affichage", REG_SZ, WithTerminator("0"));
-    CReadOnlyKeyScope readOnly(kInterface);
     CAppSettings settings;
-    settings.Load();
-    EXPECT_EQ(settings.m_nOrientation, 0);
+    {
+        CReadOnlyKeyScope readOnly(kInterface);
+        settings.Load();
+        EXPECT_EQ(settings.m_nOrientation, 0);
 
-    // Saving there fails silently and changes nothing.
-    settings.m_nOrientation = 1;
+        // The machine's key keeps what it held; the values go below HKEY_CURRENT_USER instead.
+        settings.m_nOrientation = 1;
+        settings.m_nRingMode = 0;
+        settings.Save();
+        EXPECT_EQ(ReadRaw(kInterface, "Sens affichage")->bytes, WithTerminator("0"));
+        EXPECT_EQ(CountValues(kInterface), 1u);
+        EXPECT_EQ(ReadRaw(kInterface, "Sens affichage", HKEY_CURRENT_USER)->bytes, WithTerminator("1"));
+        EXPECT_EQ(ReadRaw(kInterface, "Transparence", HKEY_CURRENT_USER)->bytes, WithTerminator("100"));
+        // A sub key the account may write is written as before, and only there.
+        EXPECT_EQ(ReadRaw(kGeneral, "Nombre bandes")->bytes, WithTerminator("0"));
+        EXPECT_FALSE(ProgramKeyExists(kGeneral, HKEY_CURRENT_USER));
+
+        CAppSettings again;
+        again.Load();
+        EXPECT_EQ(again.m_nOrientation, 1);
+        EXPECT_EQ(again.m_nRingMode, 0);
+    }
+    // Writable again: the machine's key gets the value, and the user's copy follows it.
+    settings.m_nOrientation = 0;
     settings.Save();
     EXPECT_EQ(ReadRaw(kInterface, "Sens affichage")->bytes, WithTerminator("0"));
-    EXPECT_EQ(CountValues(kInterface), 1u);
-    EXPECT_EQ(CountValues(kGeneral), 9u);
+    EXPECT_EQ(ReadRaw(kInterface, "Sens affichage", HKEY_CURRENT_USER)->bytes, WithTerminator("0"));
+    CAppSettings last;
+    last.Load();
+    EXPECT_EQ(last.m_nOrientation, 0);
+}
+
+TEST_F(AppSettingsTest, WritableKeyLeavesTheUserKeyAlone)
+{
+    CAppSettings settings;
+    settings.Load();
+    settings.m_nOrientation = 0;
+    settings.Save();
+    EXPECT_FALSE(ProgramKeyExists("", HKEY_CURRENT_USER));
 }
 } // namespace
