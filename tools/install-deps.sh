@@ -6,7 +6,7 @@ purpose=${1:-test}
 
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine fonts-wine
           xvfb xauth googletest fonts-urw-base35 python3 python3-fonttools imagemagick xdotool x11-utils
-          fp-utils)
+          fp-utils nsis)
 if [ "$purpose" = test ]; then
     packages+=(g++ clang-format xclip)
 fi
