@@ -102,8 +102,12 @@ INT_PTR CDialog::DoModal()
 {
     m_bModal = true;
     CPreTranslateScope preTranslate;
-    return ::DialogBoxParamA(GetResourceModuleFor(RT_DIALOG, m_nIDTemplate), MAKEINTRESOURCEA(m_nIDTemplate),
-                             m_hParent, DialogProc, reinterpret_cast<LPARAM>(this));
+    // -1, as DialogBoxParam answers for a template that cannot be found.
+    const DLGTEMPLATE* pTemplate = LoadDialogTemplate(m_nIDTemplate);
+    if (pTemplate == nullptr)
+        return -1;
+    return ::DialogBoxIndirectParamA(::GetModuleHandleA(nullptr), pTemplate, m_hParent, DialogProc,
+                                     reinterpret_cast<LPARAM>(this));
 }
 
 bool CDialog::Create(HWND hParent)
@@ -111,9 +115,10 @@ bool CDialog::Create(HWND hParent)
     if (hParent != nullptr)
         m_hParent = hParent;
     m_bModal = false;
-    return ::CreateDialogParamA(GetResourceModuleFor(RT_DIALOG, m_nIDTemplate),
-                                MAKEINTRESOURCEA(m_nIDTemplate), m_hParent, DialogProc,
-                                reinterpret_cast<LPARAM>(this)) != nullptr;
+    const DLGTEMPLATE* pTemplate = LoadDialogTemplate(m_nIDTemplate);
+    return pTemplate != nullptr &&
+           ::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr), pTemplate, m_hParent, DialogProc,
+                                        reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
 void CDialog::EndDialog(INT_PTR result)

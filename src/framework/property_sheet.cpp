@@ -14,8 +14,19 @@ PROPSHEETPAGEA CPropertyPage::MakeSheetPage()
     PROPSHEETPAGEA page{};
     page.dwSize = sizeof page;
     page.dwFlags = PSP_HASHELP;
-    page.hInstance = GetResourceModuleFor(RT_DIALOG, GetTemplateId());
-    page.pszTemplate = MAKEINTRESOURCEA(GetTemplateId());
+    page.hInstance = ::GetModuleHandleA(nullptr);
+    // The template from the language library in force, the pictures from the program (see
+    // LoadDialogTemplate); the sheet reads the template when it first shows the page. Without
+    // any template the page is named by its id, and the sheet fails to make it as it should.
+    if (const DLGTEMPLATE* pTemplate = LoadDialogTemplate(GetTemplateId()))
+    {
+        page.dwFlags |= PSP_DLGINDIRECT;
+        page.pResource = pTemplate;
+    }
+    else
+    {
+        page.pszTemplate = MAKEINTRESOURCEA(GetTemplateId());
+    }
     page.pfnDlgProc = PageProc;
     page.lParam = reinterpret_cast<LPARAM>(this);
     return page;

@@ -56,3 +56,12 @@ HINSTANCE GetResourceModuleFor(LPCSTR pszType, UINT id)
         return hModule;
     return ::GetModuleHandleA(nullptr);
 }
+
+const DLGTEMPLATE* LoadDialogTemplate(UINT id)
+{
+    HINSTANCE hModule = GetResourceModuleFor(RT_DIALOG, id);
+    HRSRC hInfo = ::FindResourceA(hModule, MAKEINTRESOURCEA(id), RT_DIALOG);
+    HGLOBAL hData = hInfo != nullptr ? ::LoadResource(hModule, hInfo) : nullptr;
+    // Resource memory lives as long as its module: nothing to free.
+    return hData != nullptr ? static_cast<const DLGTEMPLATE*>(::LockResource(hData)) : nullptr;
+}

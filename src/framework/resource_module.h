@@ -13,6 +13,12 @@ void SetResourceModule(HINSTANCE hModule);
 // program itself: a language library that lacks a template or a menu leaves the program's own.
 HINSTANCE GetResourceModuleFor(LPCSTR pszType, UINT id);
 
+// Dialog template id, from the module GetResourceModuleFor gives; null when neither has it.
+// A dialog is created from these bytes with the program as its instance: a language library
+// only translates texts, so the icons and bitmaps a template names, and the window classes the
+// program registered, must be looked up in the program.
+const DLGTEMPLATE* LoadDialogTemplate(UINT id);
+
 // A string-table entry from the resource module; empty when it does not exist.
 std::string LoadResourceString(UINT id);
 std::string LoadResourceString(HINSTANCE hModule, UINT id);

@@ -59,6 +59,10 @@ void CMainDlg::ApplyInterface(int what)
 {
     if (what == APPLY_ALL && ReplaceIfLayoutOrLanguageChanged())
         return;
+    // The language comes in force before the side bar is built: built first, its titles and
+    // links would stay in the program's own French until the next rebuild of its content.
+    if (what == APPLY_ALL && m_pHost != nullptr)
+        m_pHost->SelectLanguage(m_settings.m_strLanguage);
     if (what == APPLY_ALL || what == APPLY_TOPMOST)
         ApplyTopmostAndContent();
     if (what == APPLY_ALL || what == APPLY_SIDEBAR)
@@ -179,8 +183,6 @@ void CMainDlg::ShowSideBar()
 
 void CMainDlg::ApplyLookAndOpacity()
 {
-    if (m_pHost != nullptr)
-        m_pHost->SelectLanguage(m_settings.m_strLanguage);
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
     m_sideBar.SetDrawStyle(m_settings.m_nStyle == kStyleVisualStyles ? SIDEBAR_STYLE_XP
                                                                      : SIDEBAR_STYLE_CLASSIC);

@@ -136,7 +136,8 @@
 #define ID_RESERVED_528 528
 #define ID_RESERVED_32771 32771
 
-// String table.
+// String table. A language library carries the marker "LANGUE" as string 1; the program does not.
+#define IDS_LANGUAGE_MARKER 1
 #define IDS_LANGUAGE_NAME 2
 #define IDS_BITMAP_FILTER 133
 #define IDS_TIP_TEMPCO 134

@@ -10,7 +10,6 @@
 
 namespace
 {
-constexpr UINT kMarkerString = 1;
 constexpr std::u16string_view kMarker = u"LANGUE";
 // The display name is read into a buffer of 260 characters, zero included.
 constexpr size_t kMaxNameLength = 259;
@@ -51,7 +50,7 @@ std::optional<std::string> LanguageName(const std::string& strPath)
 {
     const std::optional<std::vector<std::uint8_t>> bytes = ReadLibraryFile(strPath);
     const std::optional<ResourceImage> image = bytes ? ResourceImage::Parse(*bytes) : std::nullopt;
-    if (!image || image->String(kMarkerString) != kMarker)
+    if (!image || image->String(IDS_LANGUAGE_MARKER) != kMarker)
         return std::nullopt;
     const std::optional<std::u16string> name = image->String(IDS_LANGUAGE_NAME);
     if (!name)

@@ -39,7 +39,7 @@ protected:
     CResistorApp m_app;
 };
 
-TEST_F(MainWindowRebuildTest, LanguageComesInForceAfterTheSideBarIsBuilt)
+TEST_F(MainWindowRebuildTest, LanguageComesInForceBeforeTheSideBarIsBuilt)
 {
     Settings().m_strLanguage = "English";
     CMainDlg dlg(IDD_MAIN_HORIZONTAL, Settings());
@@ -48,7 +48,7 @@ TEST_F(MainWindowRebuildTest, LanguageComesInForceAfterTheSideBarIsBuilt)
     HMODULE hEnglish = m_app.GetLanguages().GetLoadedLibrary();
     ASSERT_NE(hEnglish, nullptr);
     EXPECT_EQ(GetResourceModule(), hEnglish);
-    EXPECT_EQ(SideBarOf(dlg).GetGroup(0)->GetTitle(), "Valeurs normalisées");
+    EXPECT_EQ(SideBarOf(dlg).GetGroup(0)->GetTitle(), "Standard values");
     ::SendMessageA(dlg.GetSafeHwnd(), WM_COMMAND, ID_TOPMOST, 0);
     EXPECT_EQ(SideBarOf(dlg).GetGroup(0)->GetTitle(), "Standard values");
 }
@@ -125,14 +125,16 @@ struct RebuildCase
     const char* pszSecondLanguage;
 };
 
-// The new window's side bar is built before its language comes in force: with the old
-// library released first, it reads the program's own texts.
+// The new window's side bar is built once its language is in force: a new language's texts
+// from the start, and a new layout keeps the language the old window had.
 const RebuildCase kRebuilds[] = {
     {"ToVertical", 1, "", 0, nullptr, IDD_MAIN_HORIZONTAL, IDD_MAIN_VERTICAL, "Valeurs normalisées", nullptr},
     {"ToHorizontal", 0, "", 1, nullptr, IDD_MAIN_VERTICAL, IDD_MAIN_HORIZONTAL, "Valeurs normalisées",
      nullptr},
-    {"NewLanguage", 1, "English", 1, "Deutsch", IDD_MAIN_HORIZONTAL, IDD_MAIN_HORIZONTAL,
-     "Valeurs normalisées", "Deutsch"},
+    {"NewLanguage", 1, "English", 1, "Deutsch", IDD_MAIN_HORIZONTAL, IDD_MAIN_HORIZONTAL, "Normwerte",
+     "Deutsch"},
+    {"NewLayoutInALanguage", 1, "Deutsch", 0, nullptr, IDD_MAIN_HORIZONTAL, IDD_MAIN_VERTICAL, "Normwerte",
+     "Deutsch"},
 };
 
 class MainWindowReplacedTest : public MainWindowRebuildTest, public ::testing::WithParamInterface<RebuildCase>
