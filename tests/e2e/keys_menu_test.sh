@@ -59,6 +59,8 @@ alive() { kill -0 "$pid" 2>/dev/null; }
 store 'Générale' 'Premier demarrage' 0
 store 'Générale' 'Nombre bandes' 2
 store 'Interface' 'Premier plan' 0
+# The mnemonics typed below are the French menu's: no language library may be in force.
+store 'Interface' 'Langue' ''
 store 'Interface' 'Style affichage' 0
 start
 xdotool key alt+4
