@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Vantrel.exe and starts it under Wine on this display; without a display, shows it on a
+# Builds Vantrel.exe with what it opens beside it (the quiz, the help file, the English library)
+# and starts it under Wine on this display; without a display, shows it on a
 # virtual one, saves a screenshot of the main window, prints the PNG's path and closes it.
 # Extra arguments go to the screenshot tool (e.g. --set Interface "Sens affichage" 0).
 set -euo pipefail
@@ -8,7 +9,7 @@ cd "$root"
 
 tools/install-deps.sh run
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target Vantrel -j"$(nproc)"
+cmake --build --preset windows --target Vantrel quiz vantrel_help langue_en -j"$(nproc)"
 exe="$root/build/windows/bin/Vantrel.exe"
 prefix="$root/build/run-prefix"
 
