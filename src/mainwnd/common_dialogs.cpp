@@ -1,7 +1,11 @@
 // Run-time access to the common dialog library.
 #include "mainwnd/common_dialogs.h"
 
+#include "framework/resource_module.h"
 #include "framework/system_function.h"
+#include "res/resource.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -31,4 +35,23 @@ BOOL CallPrintDlg(PRINTDLGA* pPd)
 {
     const auto printDlg = GetSystemFunction<decltype(&::PrintDlgA)>(CommonDialogLibrary(), "PrintDlgA");
     return printDlg != nullptr ? printDlg(pPd) : FALSE;
+}
+
+std::optional<std::string> AskBitmapFile(HWND hOwner, bool bSave)
+{
+    // The string table writes the filter with "|" where the dialog wants zero bytes.
+    std::string filter = LoadResourceString(IDS_BITMAP_FILTER);
+    std::replace(filter.begin(), filter.end(), '|', '\0');
+    char szPath[MAX_PATH] = {};
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = hOwner;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = szPath;
+    ofn.nMaxFile = sizeof szPath;
+    ofn.lpstrDefExt = bSave ? "bmp" : nullptr;
+    ofn.Flags = bSave ? OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT : OFN_HIDEREADONLY;
+    if (!(bSave ? CallGetSaveFileName(&ofn) : CallGetOpenFileName(&ofn)))
+        return std::nullopt;
+    return std::string(szPath);
 }

@@ -5,7 +5,14 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <optional>
+#include <string>
+
 // Each is the library's function of the same name; FALSE when the library cannot be loaded.
 BOOL CallGetSaveFileName(OPENFILENAMEA* pOfn);
 BOOL CallGetOpenFileName(OPENFILENAMEA* pOfn);
 BOOL CallPrintDlg(PRINTDLGA* pPd);
+
+// The bitmap file the user chose with the string table's bitmap filter: to save the picture (an
+// existing file is confirmed, ".bmp" is added) or to open a background. Nothing when cancelled.
+std::optional<std::string> AskBitmapFile(HWND hOwner, bool bSave);

@@ -13,35 +13,12 @@
 #include "model/value_text.h"
 #include "res/resource.h"
 
-#include <commdlg.h>
-
-#include <algorithm>
 #include <cstring>
 #include <optional>
 
 namespace
 {
 constexpr const char* kDocumentName = "Vantrel";
-
-// The save dialog's answer; nothing when it was cancelled or failed.
-std::optional<std::string> AskBitmapPath(HWND hOwner)
-{
-    // The string table writes the filter with "|" where the dialog wants zero bytes.
-    std::string filter = LoadResourceString(IDS_BITMAP_FILTER);
-    std::replace(filter.begin(), filter.end(), '|', '\0');
-    char szPath[MAX_PATH] = {};
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = hOwner;
-    ofn.lpstrFilter = filter.c_str();
-    ofn.lpstrFile = szPath;
-    ofn.nMaxFile = sizeof szPath;
-    ofn.lpstrDefExt = "bmp";
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (!CallGetSaveFileName(&ofn))
-        return std::nullopt;
-    return std::string(szPath);
-}
 } // namespace
 
 std::string CMainDlg::GetValueSummary() const
@@ -91,7 +68,7 @@ void CMainDlg::OnCopyPicture()
 
 void CMainDlg::OnSavePicture()
 {
-    if (const std::optional<std::string> path = AskBitmapPath(m_hWnd))
+    if (const std::optional<std::string> path = AskBitmapFile(m_hWnd, true))
         SavePicture(path->c_str());
 }
 

@@ -114,6 +114,29 @@ void DrawColumn(HDC hDC, const CMenuItemData& item, const CMenuPaintTools& tools
 }
 } // namespace
 
+CMenuPaintTools CreateMenuPaintTools(bool bClassic)
+{
+    CMenuPaintTools tools;
+    tools.bClassic = bClassic;
+    NONCLIENTMETRICSA ncm{};
+    ncm.cbSize = sizeof ncm;
+    LOGFONTA lf{};
+    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
+        lf = ncm.lfMenuFont;
+    else
+        ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
+    tools.font.reset(::CreateFontIndirectA(&lf));
+    lf.lfWeight = FW_BOLD;
+    tools.boldFont.reset(::CreateFontIndirectA(&lf));
+    // Check marks and arrows are glyphs of "Marlett", as the system draws its own.
+    LOGFONTA glyph{};
+    glyph.lfHeight = lf.lfHeight;
+    glyph.lfCharSet = SYMBOL_CHARSET;
+    ::lstrcpynA(glyph.lfFaceName, "Marlett", LF_FACESIZE);
+    tools.glyphFont.reset(::CreateFontIndirectA(&glyph));
+    return tools;
+}
+
 void MeasureMenuItem(const CMenuItemData& item, const CMenuPaintTools& tools, MEASUREITEMSTRUCT& mis)
 {
     CClientDC dc(nullptr);

@@ -49,28 +49,6 @@ std::string ItemString(HMENU hMenu, int pos)
     return text;
 }
 
-CMenuPaintTools CreatePaintTools(bool bClassic)
-{
-    CMenuPaintTools tools;
-    tools.bClassic = bClassic;
-    NONCLIENTMETRICSA ncm{};
-    ncm.cbSize = sizeof ncm;
-    LOGFONTA lf{};
-    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
-        lf = ncm.lfMenuFont;
-    else
-        ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
-    tools.font.reset(::CreateFontIndirectA(&lf));
-    lf.lfWeight = FW_BOLD;
-    tools.boldFont.reset(::CreateFontIndirectA(&lf));
-    // Check marks and arrows are glyphs of "Marlett", as the system draws its own.
-    LOGFONTA glyph{};
-    glyph.lfHeight = lf.lfHeight;
-    glyph.lfCharSet = SYMBOL_CHARSET;
-    ::lstrcpynA(glyph.lfFaceName, "Marlett", LF_FACESIZE);
-    tools.glyphFont.reset(::CreateFontIndirectA(&glyph));
-    return tools;
-}
 } // namespace
 
 void CNewMenu::SetMenuDrawMode(int nStyle)
@@ -178,7 +156,7 @@ bool CNewMenu::TrackPopupMenu(UINT nFlags, int x, int y, HWND hOwner)
         return false;
     if (m_items.empty())
         PrepareItems(hPopup);
-    CMenuPaintTools tools = CreatePaintTools(s_bClassic);
+    CMenuPaintTools tools = CreateMenuPaintTools(s_bClassic);
     CImageListHandle icons;
     if (m_idIcons != 0)
         icons.reset(::ImageList_LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_idIcons),

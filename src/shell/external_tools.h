@@ -6,6 +6,9 @@
 
 #include <string>
 
+// The name the companion tools know the program by.
+constexpr const char* kProductName = "Vantrel";
+
 // The program's folder, without a trailing backslash; empty when it cannot be had.
 std::string GetProgramFolder();
 // The program file's name without its extension.

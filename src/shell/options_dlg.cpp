@@ -15,10 +15,15 @@ constexpr int kSeriesBoxes[] = {IDC_OPT_E3,  IDC_OPT_E6,  IDC_OPT_E12, IDC_OPT_E
                                 IDC_OPT_E48, IDC_OPT_E96, IDC_OPT_E192};
 static_assert(std::size(kSeriesBoxes) == kSeriesCount);
 constexpr const char* kOptionsTopic = "options.htm";
-constexpr const char* kProductName = "Vantrel";
 } // namespace
 
-CPageGeneral::CPageGeneral(CAppSettings& settings) : CPropertyPage(IDD_PAGE_GENERAL), m_settings(settings) {}
+// Every page's Help button opens the options topic.
+void COptionsPage::OnHelp()
+{
+    ShowHelpTopic(m_hWnd, kOptionsTopic);
+}
+
+CPageGeneral::CPageGeneral(CAppSettings& settings) : COptionsPage(IDD_PAGE_GENERAL), m_settings(settings) {}
 
 BOOL CPageGeneral::OnInitDialog()
 {
@@ -51,18 +56,13 @@ void CPageGeneral::OnOK()
             ::IsDlgButtonChecked(m_hWnd, kSeriesBoxes[i]) == BST_CHECKED ? TRUE : FALSE;
 }
 
-void CPageGeneral::OnHelp()
-{
-    ShowHelpTopic(m_hWnd, kOptionsTopic);
-}
-
 const CMessageEntry CPageOutils::s_messageEntries[] = {
     OnCommand<&CPageOutils::OnRepair>(IDC_OPT_REPAIR),
     OnCommand<&CPageOutils::OnUpdate>(IDC_OPT_UPDATE),
 };
-const CMessageMap CPageOutils::s_messageMap{CPropertyPage::s_messageMap, s_messageEntries};
+const CMessageMap CPageOutils::s_messageMap{COptionsPage::s_messageMap, s_messageEntries};
 
-CPageOutils::CPageOutils() : CPropertyPage(IDD_PAGE_TOOLS) {}
+CPageOutils::CPageOutils() : COptionsPage(IDD_PAGE_TOOLS) {}
 
 void CPageOutils::OnRepair()
 {
@@ -72,16 +72,6 @@ void CPageOutils::OnRepair()
 void CPageOutils::OnUpdate()
 {
     LaunchUpdateTool(m_hWnd, kProductName);
-}
-
-void CPageOutils::OnHelp()
-{
-    ShowHelpTopic(m_hWnd, kOptionsTopic);
-}
-
-void CPageInterface::OnHelp()
-{
-    ShowHelpTopic(m_hWnd, kOptionsTopic);
 }
 
 COptionsDlg::COptionsDlg(HWND hOwner, CAppSettings& settings, std::vector<std::string> languageNames)

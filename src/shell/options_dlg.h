@@ -10,7 +10,16 @@
 #include <string>
 #include <vector>
 
-class CPageGeneral : public CPropertyPage
+class COptionsPage : public CPropertyPage
+{
+public:
+    using CPropertyPage::CPropertyPage;
+
+protected:
+    void OnHelp() override;
+};
+
+class CPageGeneral : public COptionsPage
 {
 public:
     explicit CPageGeneral(CAppSettings& settings);
@@ -18,14 +27,13 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
-    void OnHelp() override;
 
 private:
     CAppSettings& m_settings;
     bool m_bInitialising = false;
 };
 
-class CPageInterface : public CPropertyPage
+class CPageInterface : public COptionsPage
 {
 public:
     CPageInterface(CAppSettings& settings, std::vector<std::string> languageNames);
@@ -36,7 +44,6 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
-    void OnHelp() override;
     const CMessageMap& GetMessageMap() const override { return s_messageMap; }
     static const CMessageMap s_messageMap;
 
@@ -57,13 +64,12 @@ private:
     static const CMessageEntry s_messageEntries[];
 };
 
-class CPageOutils : public CPropertyPage
+class CPageOutils : public COptionsPage
 {
 public:
     CPageOutils();
 
 protected:
-    void OnHelp() override;
     const CMessageMap& GetMessageMap() const override { return s_messageMap; }
     static const CMessageMap s_messageMap;
 

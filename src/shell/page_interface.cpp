@@ -11,9 +11,8 @@
 #include "res/resource.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
-#include <algorithm>
+#include <optional>
 
 const CMessageEntry CPageInterface::s_messageEntries[] = {
     OnMessage<WM_PAINT, &CPageInterface::OnPaint>(),
@@ -21,10 +20,10 @@ const CMessageEntry CPageInterface::s_messageEntries[] = {
     OnCommand<&CPageInterface::OnDefaultBackground>(IDC_OPT_DEFAULT_BACKGROUND),
     OnCommand<&CPageInterface::OnBrowse>(IDC_OPT_BROWSE),
 };
-const CMessageMap CPageInterface::s_messageMap{CPropertyPage::s_messageMap, s_messageEntries};
+const CMessageMap CPageInterface::s_messageMap{COptionsPage::s_messageMap, s_messageEntries};
 
 CPageInterface::CPageInterface(CAppSettings& settings, std::vector<std::string> languageNames)
-    : CPropertyPage(IDD_PAGE_INTERFACE), m_settings(settings), m_languageNames(std::move(languageNames))
+    : COptionsPage(IDD_PAGE_INTERFACE), m_settings(settings), m_languageNames(std::move(languageNames))
 {
 }
 
@@ -110,20 +109,11 @@ void CPageInterface::OnDefaultBackground()
 // Cancel keeps the mode and the path as they were.
 void CPageInterface::OnBrowse()
 {
-    std::string filter = LoadResourceString(IDS_BITMAP_FILTER);
-    std::replace(filter.begin(), filter.end(), '|', '\0');
-    char szPath[MAX_PATH] = {};
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = m_hWnd;
-    ofn.lpstrFilter = filter.c_str();
-    ofn.lpstrFile = szPath;
-    ofn.nMaxFile = sizeof szPath;
-    ofn.Flags = OFN_HIDEREADONLY;
-    if (!CallGetOpenFileName(&ofn))
+    const std::optional<std::string> path = AskBitmapFile(m_hWnd, false);
+    if (!path)
         return;
     m_nBackgroundMode = BACKGROUND_FILE;
-    m_strBackgroundPath = szPath;
+    m_strBackgroundPath = *path;
     InvalidatePreview();
 }
 

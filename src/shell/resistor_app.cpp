@@ -12,12 +12,6 @@
 
 #include <utility>
 
-namespace
-{
-// The name the companion tools know the program by.
-constexpr const char* kProductName = "Vantrel";
-} // namespace
-
 void CResistorApp::InitInstance()
 {
     m_languages.Enumerate();

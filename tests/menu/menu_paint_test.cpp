@@ -16,19 +16,7 @@ constexpr int kHeight = 24;
 CMenuPaintTools MakeTools(bool bClassic)
 {
     CNewMenu::SetMenuDrawMode(bClassic ? 1 : 0);
-    CMenuPaintTools tools;
-    tools.bClassic = bClassic;
-    LOGFONTA lf{};
-    ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
-    tools.font.reset(::CreateFontIndirectA(&lf));
-    lf.lfWeight = FW_BOLD;
-    tools.boldFont.reset(::CreateFontIndirectA(&lf));
-    LOGFONTA glyph{};
-    glyph.lfHeight = lf.lfHeight;
-    glyph.lfCharSet = SYMBOL_CHARSET;
-    ::lstrcpynA(glyph.lfFaceName, "Marlett", LF_FACESIZE);
-    tools.glyphFont.reset(::CreateFontIndirectA(&glyph));
-    return tools;
+    return CreateMenuPaintTools(bClassic);
 }
 
 // The item drawn on a canvas of its own; pixels are read back with GetPixel.
