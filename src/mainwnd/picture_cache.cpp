@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
+#include <utility>
 #include <vector>
 
 namespace
@@ -19,35 +21,20 @@ struct CBackgroundFile
     CBitmapHandle bitmap;
 };
 
-// A bitmap made from the artwork, with what it was made from; a handful of them in all.
-struct CArtworkEntry
-{
-    UINT nID;
-    COLORREF crTransparent;
-    CBitmapHandle bitmap;
-};
+// Bitmaps made from the artwork, by resource and transparent colour. A map, because an entry
+// is filled while others are added (the upright body is made from the lying one): its entries
+// stay where they are as it grows.
+using CArtworkMap = std::map<std::pair<UINT, COLORREF>, CBitmapHandle>;
 
-// The entry for (nID, crTransparent), added empty when there is none yet.
-CBitmapHandle& Entry(std::vector<CArtworkEntry>& entries, UINT nID, COLORREF crTransparent)
+CArtworkMap& Artwork()
 {
-    for (CArtworkEntry& entry : entries)
-    {
-        if (entry.nID == nID && entry.crTransparent == crTransparent)
-            return entry.bitmap;
-    }
-    entries.push_back({nID, crTransparent, {}});
-    return entries.back().bitmap;
-}
-
-std::vector<CArtworkEntry>& Artwork()
-{
-    static std::vector<CArtworkEntry> s_artwork;
+    static CArtworkMap s_artwork;
     return s_artwork;
 }
 
-std::vector<CArtworkEntry>& Masks()
+CArtworkMap& Masks()
 {
-    static std::vector<CArtworkEntry> s_masks;
+    static CArtworkMap s_masks;
     return s_masks;
 }
 
@@ -111,7 +98,7 @@ CBitmapHandle TransposedBitmap(HBITMAP hSource)
 // The upright body is the lying one turned, made here rather than stored a second time.
 HBITMAP GetArtworkBitmap(UINT nID)
 {
-    CBitmapHandle& bitmap = Entry(Artwork(), nID, 0);
+    CBitmapHandle& bitmap = Artwork()[{nID, 0}];
     if (!bitmap && nID == IDB_BODY_UPRIGHT)
         bitmap = TransposedBitmap(GetArtworkBitmap(IDB_BODY_LYING));
     else if (!bitmap)
@@ -121,7 +108,7 @@ HBITMAP GetArtworkBitmap(UINT nID)
 
 HBITMAP GetArtworkMask(UINT nID, COLORREF crTransparent)
 {
-    CBitmapHandle& mask = Entry(Masks(), nID, crTransparent);
+    CBitmapHandle& mask = Masks()[{nID, crTransparent}];
     if (mask)
         return mask.get();
     const HBITMAP hPicture = GetArtworkBitmap(nID);
