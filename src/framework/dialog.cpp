@@ -2,10 +2,10 @@
 // for returning a handled message's result are kept here, in one place.
 #include "framework/dialog.h"
 
+#include "framework/command_ids.h"
 #include "framework/handles.h"
 #include "framework/resource_module.h"
 #include "framework/winapp.h"
-#include "res/resource.h"
 
 namespace
 {
@@ -140,7 +140,9 @@ BOOL CDialog::OnHelpInfo()
 
 LRESULT CDialog::DefaultProc(const CMessage&)
 {
-    // The dialog manager's own processing runs when the procedure answers FALSE.
+    // The dialog manager's own processing runs when the procedure answers FALSE, which it can
+    // only do once the handler has returned.
+    DeclineMessage();
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -82,6 +83,10 @@ struct CGlobalTraits : CNullIsInvalid<HGLOBAL>
 {
     static void Close(HGLOBAL h) { ::GlobalFree(h); }
 };
+struct CImageListTraits : CNullIsInvalid<HIMAGELIST>
+{
+    static void Close(HIMAGELIST h) { ::ImageList_Destroy(h); }
+};
 // FindFirstFile's handle, which fails with INVALID_HANDLE_VALUE.
 struct CFindTraits
 {
@@ -111,3 +116,4 @@ using CGlobalHandle = CHandle<CGlobalTraits>;
 using CHookHandle = CHandle<CHookTraits>;
 using CFindHandle = CHandle<CFindTraits>;
 using CFileHandle = CHandle<CFileTraits>;
+using CImageListHandle = CHandle<CImageListTraits>;

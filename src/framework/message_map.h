@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <tuple>
 #include <type_traits>
+#include <utility>
 
 class CWnd;
 
@@ -153,6 +154,22 @@ template <> struct TMessageArgs<WM_HOTKEY>
 {
     static std::tuple<UINT> Get(const CMessage& msg) { return {static_cast<UINT>(msg.wParam)}; }
 };
+// The identifier, the notification code (0 for a menu, 1 for an accelerator) and the sending control.
+template <> struct TMessageArgs<WM_COMMAND>
+{
+    static std::tuple<UINT, UINT, HWND> Get(const CMessage& msg)
+    {
+        return {msg.Id(), msg.Code(), msg.Control()};
+    }
+};
+// The owner-drawn control's identifier and what to draw where; the handler answers TRUE when it drew.
+template <> struct TMessageArgs<WM_DRAWITEM>
+{
+    static std::tuple<UINT, const DRAWITEMSTRUCT&> Get(const CMessage& msg)
+    {
+        return {static_cast<UINT>(msg.wParam), *reinterpret_cast<const DRAWITEMSTRUCT*>(msg.lParam)};
+    }
+};
 template <> struct TMessageArgs<WM_CHAR>
 {
     static std::tuple<UINT> Get(const CMessage& msg) { return {static_cast<UINT>(msg.wParam)}; }
@@ -169,18 +186,18 @@ template <class T, class R, class... A> struct THandlerInfo<R (T::*)(A...)>
     static constexpr std::size_t kArity = sizeof...(A);
 };
 
-template <auto Handler, class... A> LRESULT Call(CWnd& wnd, A... args)
+template <auto Handler, class... A> LRESULT Call(CWnd& wnd, A&&... args)
 {
     using Info = THandlerInfo<decltype(Handler)>;
     auto& self = static_cast<typename Info::Class&>(wnd);
     if constexpr (std::is_void_v<typename Info::Result>)
     {
-        (self.*Handler)(args...);
+        (self.*Handler)(std::forward<A>(args)...);
         return 0;
     }
     else
     {
-        return static_cast<LRESULT>((self.*Handler)(args...));
+        return static_cast<LRESULT>((self.*Handler)(std::forward<A>(args)...));
     }
 }
 
@@ -189,7 +206,8 @@ template <UINT Message, auto Handler> LRESULT MessageThunk(CWnd& wnd, const CMes
     if constexpr (THandlerInfo<decltype(Handler)>::kArity == 0)
         return Call<Handler>(wnd);
     else
-        return std::apply([&wnd](auto... args) { return Call<Handler>(wnd, args...); },
+        return std::apply([&wnd](auto&&... args)
+                          { return Call<Handler>(wnd, std::forward<decltype(args)>(args)...); },
                           TMessageArgs<Message>::Get(msg));
 }
 

@@ -43,3 +43,10 @@ private:
 
 // The program's one instance, loaded at its first use and freed after the program ends.
 CThemeLibrary& GetThemeLibrary();
+
+// A theme's data, closed through the program's instance of the library.
+struct CThemeTraits : CNullIsInvalid<HTHEME>
+{
+    static void Close(HTHEME h) { GetThemeLibrary().CloseThemeData(h); }
+};
+using CThemeHandle = CHandle<CThemeTraits>;

@@ -97,6 +97,7 @@ bool CWnd::DispatchGuarded(const CMessage& msg, LRESULT& result)
 {
     // Handlers send messages of their own: the one being handled comes back after them.
     const CMessage* pOuter = std::exchange(m_pCurrentMessage, &msg);
+    const bool bOuterDeclined = std::exchange(m_bDeclined, false);
     bool bHandled = false;
     try
     {
@@ -110,7 +111,10 @@ bool CWnd::DispatchGuarded(const CMessage& msg, LRESULT& result)
     {
         g_dispatchErrorHook("unknown exception");
     }
+    if (m_bDeclined)
+        bHandled = false;
     m_pCurrentMessage = pOuter;
+    m_bDeclined = bOuterDeclined;
     return bHandled;
 }
 

@@ -54,8 +54,12 @@ protected:
     virtual const CMessageMap& GetMessageMap() const { return s_messageMap; }
     // What the window would have done without this object.
     virtual LRESULT DefaultProc(const CMessage& msg);
-    // The default processing of the message being handled, for handlers that add to it.
+    // The default processing of the message being handled, for handlers that add to it. A dialog
+    // has none to call: there it declines the message.
     LRESULT Default();
+    // The message being handled goes on, once its handler returns, to the default processing (a
+    // control's own procedure, the dialog manager) as if no table had taken it.
+    void DeclineMessage() { m_bDeclined = true; }
     // Runs the tables without letting an exception reach the system; true when handled.
     bool DispatchGuarded(const CMessage& msg, LRESULT& result);
 
@@ -72,6 +76,7 @@ private:
                                          UINT_PTR idSubclass, DWORD_PTR refData);
     bool m_bSubclassed = false;
     const CMessage* m_pCurrentMessage = nullptr;
+    bool m_bDeclined = false;
 };
 
 // Errors that reach the dispatch boundary are reported here; tests install their own hook.

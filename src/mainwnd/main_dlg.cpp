@@ -26,6 +26,7 @@ const CMessageEntry CMainDlg::s_messageEntries[] = {
     OnCommand<&CMainDlg::OnToggleSideBar>(ID_TOGGLE_SIDEBAR),
     OnCommandRange<&CMainDlg::OnStandardValue>(ID_SERIES_E3, ID_SERIES_E192),
     OnCommandRange<&CMainDlg::OnCalcCommand>(ID_CALC_R, ID_CALC_P),
+    OnControlRange<&CMainDlg::OnCalcEdit>(EN_CHANGE, IDC_CALC_R, IDC_CALC_P),
     OnCommand<&CMainDlg::OnQuit>(ID_QUIT),
     OnCommand<&CMainDlg::OnCopyValue>(ID_COPY_VALUE),
     OnCommand<&CMainDlg::OnCopyPicture>(ID_COPY_PICTURE),
@@ -53,7 +54,7 @@ const CMessageEntry CMainDlg::s_messageEntries[] = {
 const CMessageMap CMainDlg::s_messageMap{CDialog::s_messageMap, s_messageEntries};
 
 CMainDlg::CMainDlg(UINT idTemplate, CAppSettings& settings, HWND hParent)
-    : CDialog(idTemplate, hParent), m_settings(settings), m_sideBar(*this)
+    : CDialog(idTemplate, hParent), m_settings(settings)
 {
 }
 

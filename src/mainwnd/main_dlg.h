@@ -7,17 +7,22 @@
 #include "framework/layered_window.h"
 #include "framework/slider_ctrl.h"
 #include "mainwnd/bande_slider.h"
-#include "mainwnd/main_side_bar.h"
 #include "mainwnd/main_window_host.h"
 #include "model/main_state.h"
 #include "model/resistor_state.h"
 #include "model/series_tables.h"
 #include "settings/app_settings.h"
+#include "sidebar/side_bar.h"
 
 #include <commctrl.h>
 
 #include <array>
 #include <string>
+
+// The side bar's groups, by index: standard values, tasks, calculator.
+constexpr int kGroupStandard = 0;
+constexpr int kGroupTasks = 1;
+constexpr int kGroupCalcs = 2;
 
 // What ApplyInterface brings in line with the settings.
 enum : int
@@ -45,8 +50,6 @@ public:
     // Writes the standard-value lines and their marks as the state has them, into a side bar
     // that was just built and shows none.
     void RefreshStandardValues();
-    // Change notification of a calculator field, forwarded by the side bar.
-    void OnCalcEdit(UINT idField);
     // Paints ring nBande (0 to 5) into hDC, or straight into the window when hDC is null.
     void DessinerBande(short nBande, HDC hDC = nullptr);
 
@@ -86,6 +89,8 @@ private:
     void OnToggleSideBar();
     void OnStandardValue(UINT id);
     void OnCalcCommand(UINT id);
+    // A keystroke in a calculator field, whose notification the side bar hands on.
+    void OnCalcEdit(UINT idField);
     void OnToolTipTextA(NMTTDISPINFOA& info);
     void OnToolTipTextW(NMTTDISPINFOW& info);
     void OnQuit();
@@ -143,7 +148,7 @@ private:
     // The selectors by ring slot.
     const std::array<CSliderCtrl*, kRingSlotCount> m_bandes{&m_Bande1, &m_Bande2, &m_Bande3,
                                                             &m_Bande4, &m_Bande5, &m_Bande6};
-    CMainSideBar m_sideBar;
+    CSideBar m_sideBar;
     CLayeredWindow m_layered;
     IMainWindowHost* m_pHost = nullptr;
     // Pixels taken off the window's width while the side bar is hidden.

@@ -3,8 +3,8 @@
 #include "mainwnd/main_dlg.h"
 
 #include "framework/scopes.h"
-#include "mainwnd/offscreen_dc.h"
-#include "mainwnd/resistor_picture.h"
+#include "framework/offscreen_dc.h"
+#include "picture/resistor_picture.h"
 #include "res/resource.h"
 
 namespace

@@ -6,7 +6,7 @@
 
 #include "framework/edit.h"
 #include "mainwnd/flag_scope.h"
-#include "mainwnd/resistor_picture.h"
+#include "picture/resistor_picture.h"
 #include "model/value_text.h"
 #include "res/resource.h"
 

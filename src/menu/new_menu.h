@@ -14,12 +14,6 @@
 #include <string>
 #include <vector>
 
-struct CImageListTraits : CNullIsInvalid<HIMAGELIST>
-{
-    static void Close(HIMAGELIST h) { ::ImageList_Destroy(h); }
-};
-using CImageListHandle = CHandle<CImageListTraits>;
-
 // What an owner-drawn item shows; its address is the item's data while the menu lives.
 struct CMenuItemData
 {

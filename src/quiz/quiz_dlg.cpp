@@ -131,10 +131,9 @@ void CQuizDlg::OnRingChange()
     ::InvalidateRect(GetDlgItem(IDC_QUIZ_PICTURE), nullptr, FALSE);
 }
 
-BOOL CQuizDlg::OnDrawItem(WPARAM, LPARAM lParam)
+BOOL CQuizDlg::OnDrawItem(UINT idControl, const DRAWITEMSTRUCT& item)
 {
-    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-    if (item.CtlID != IDC_QUIZ_PICTURE)
+    if (idControl != IDC_QUIZ_PICTURE)
         return FALSE;
     DrawQuizPicture(item.hDC, item.rcItem, ShownRings());
     return TRUE;

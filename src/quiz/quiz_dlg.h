@@ -39,7 +39,7 @@ private:
     void OnChoiceClicked();
     void OnTypedChange();
     void OnRingChange();
-    BOOL OnDrawItem(WPARAM wParam, LPARAM lParam);
+    BOOL OnDrawItem(UINT idControl, const DRAWITEMSTRUCT& item);
 
     void InitRingLists();
     // The shown rings' labels and lists take the first places of the grid, in ring order.

@@ -4,7 +4,7 @@
 #include "framework/handles.h"
 #include "framework/paint_helpers.h"
 #include "framework/scopes.h"
-#include "mainwnd/resistor_export.h"
+#include "picture/resistor_export.h"
 
 #include <algorithm>
 

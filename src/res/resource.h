@@ -130,8 +130,6 @@
 #define ID_WEB_PAGE 32793
 #define ID_APP_ABOUT 57664
 #define ID_HELP_INDEX 57666
-// F1's help request: every dialog turns WM_HELP into this command.
-#define ID_HELP 57670
 // Identifiers that earlier versions sent; they are accepted and do nothing.
 #define ID_RESERVED_528 528
 #define ID_RESERVED_32771 32771

@@ -1,6 +1,7 @@
 // The self-drawn label of the About dialog: painted off screen in one copy.
 #include "shell/link_label.h"
 
+#include "framework/offscreen_dc.h"
 #include "framework/scopes.h"
 #include "shell/external_tools.h"
 
@@ -109,19 +110,16 @@ void CLinkLabel::OnPaint()
     CPaintDC dc(m_hWnd);
     RECT rc{};
     ::GetClientRect(m_hWnd, &rc);
-    CMemoryDCHandle memDC(::CreateCompatibleDC(dc.get()));
-    CBitmapHandle bitmap(::CreateCompatibleBitmap(dc.get(), rc.right, rc.bottom));
-    CSelectObject selectBitmap(memDC.get(), bitmap.get());
+    const COffscreenDC buffer(dc.get());
     if (!m_font)
         RebuildFont();
-    CSelectObject selectFont(memDC.get(), m_font.get());
-    ::FillRect(memDC.get(), &rc, m_background.get());
+    CSelectObject selectFont(buffer.get(), m_font.get());
+    ::FillRect(buffer.get(), &rc, m_background.get());
     const std::string strText = GetWindowText();
-    ::SetBkMode(memDC.get(), TRANSPARENT);
-    ::SetTextColor(memDC.get(), m_crText);
-    ::DrawTextA(memDC.get(), strText.c_str(), static_cast<int>(strText.size()), &rc,
+    ::SetBkMode(buffer.get(), TRANSPARENT);
+    ::SetTextColor(buffer.get(), m_crText);
+    ::DrawTextA(buffer.get(), strText.c_str(), static_cast<int>(strText.size()), &rc,
                 LinkLabelTextFormat(static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)), strText));
-    ::BitBlt(dc.get(), 0, 0, rc.right, rc.bottom, memDC.get(), 0, 0, SRCCOPY);
 }
 
 // The static's own handling follows in every case: with the notify style it sends the parent
@@ -141,13 +139,16 @@ void CLinkLabel::OnLButtonDown(UINT, POINT)
     {
         ShellOpenAddress(m_hWnd, "mailto:" + GetWindowText());
     }
-    Default();
+    DeclineMessage();
 }
 
 BOOL CLinkLabel::OnSetCursor(HWND, UINT, UINT)
 {
     if (m_hLinkCursor == nullptr)
-        return static_cast<BOOL>(Default());
+    {
+        DeclineMessage();
+        return FALSE;
+    }
     ::SetCursor(m_hLinkCursor);
     return TRUE;
 }

@@ -5,9 +5,9 @@
 #include "framework/handles.h"
 #include "framework/resource_module.h"
 #include "framework/scopes.h"
-#include "mainwnd/common_dialogs.h"
-#include "mainwnd/picture_cache.h"
-#include "mainwnd/resistor_picture.h"
+#include "picture/common_dialogs.h"
+#include "picture/picture_cache.h"
+#include "picture/resistor_picture.h"
 #include "res/resource.h"
 
 #include <commctrl.h>

@@ -1,6 +1,7 @@
 // Application start-up and exit.
 #include "shell/resistor_app.h"
 
+#include "framework/command_ids.h"
 #include "framework/resource_module.h"
 #include "mainwnd/main_dlg.h"
 #include "res/resource.h"

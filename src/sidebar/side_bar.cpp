@@ -46,6 +46,7 @@ const CMessageEntry CSideBar::s_messageEntries[] = {
     OnMessage<WM_VSCROLL, &CSideBar::OnVScroll>(),
     OnMessage<WM_THEMECHANGED, &CSideBar::OnThemeChanged>(),
     OnMessage<WM_SIZE, &CSideBar::OnSize>(),
+    OnMessage<WM_COMMAND, &CSideBar::OnCommand>(),
 };
 const CMessageMap CSideBar::s_messageMap{CWnd::s_messageMap, s_messageEntries};
 
@@ -247,7 +248,19 @@ BOOL CSideBar::OnSetCursor(HWND hWnd, UINT nHitTest, UINT)
         ::SetCursor(m_hHandCursor);
         return TRUE;
     }
-    return static_cast<BOOL>(Default());
+    DeclineMessage();
+    return FALSE;
+}
+
+// The edit rows' notifications are the owner's business: their parent only hosts them.
+LRESULT CSideBar::OnCommand(UINT id, UINT code, HWND hControl)
+{
+    if (hControl == nullptr)
+    {
+        DeclineMessage();
+        return 0;
+    }
+    return ::SendMessageA(::GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(hControl));
 }
 
 void CSideBar::HitTest(POINT pt, CSideBarGroup*& pHitGroup, CSideBarItem*& pHitItem)

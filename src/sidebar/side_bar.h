@@ -2,6 +2,7 @@
 // "WndDirectUI" control of the main window's templates.
 #pragma once
 
+#include "framework/theme_library.h"
 #include "framework/wnd.h"
 #include "sidebar/side_bar_items.h"
 
@@ -72,6 +73,7 @@ private:
     void OnVScroll(UINT nCode, UINT nPos, HWND hScrollBar);
     void OnThemeChanged();
     void OnSize();
+    LRESULT OnCommand(UINT id, UINT code, HWND hControl);
 
     bool HasScrollBar() const;
     int GetScrollLimit() const;
@@ -85,7 +87,7 @@ private:
     // Measures the rows whose text changed since the last layout, where it put them.
     void LayoutPendingItems();
     // The theme data of the side bar's look; null for the classic look or without a theme.
-    HTHEME OpenTheme() const;
+    CThemeHandle OpenTheme() const;
     // Paints the groups that meet rcUpdate (content coordinates) into dc, whose origin already
     // maps content to client coordinates.
     void DrawContent(HDC hDC, const RECT& rcArea, const RECT& rcUpdate) const;

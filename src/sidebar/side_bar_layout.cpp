@@ -37,22 +37,20 @@ void CSideBar::EnsureLayout()
         LayoutPendingItems();
 }
 
-HTHEME CSideBar::OpenTheme() const
+CThemeHandle CSideBar::OpenTheme() const
 {
     if (m_nDrawStyle != SIDEBAR_STYLE_CLASSIC && GetThemeLibrary().IsAppThemed())
-        return GetThemeLibrary().OpenThemeData(m_hWnd, L"EXPLORERBAR");
-    return nullptr;
+        return CThemeHandle(GetThemeLibrary().OpenThemeData(m_hWnd, L"EXPLORERBAR"));
+    return CThemeHandle();
 }
 
 void CSideBar::LayoutPendingItems()
 {
     CClientDC dc(m_hWnd);
-    HTHEME hTheme = OpenTheme();
+    const CThemeHandle theme = OpenTheme();
     const int nPos = GetScrollPosition();
     for (CSideBarItem* pItem : m_pendingItems)
-        pItem->Layout(dc.get(), pItem->GetRowRect(), pItem->IsThemed(), hTheme, nPos);
-    if (hTheme != nullptr)
-        GetThemeLibrary().CloseThemeData(hTheme);
+        pItem->Layout(dc.get(), pItem->GetRowRect(), pItem->IsThemed(), theme.get(), nPos);
     m_pendingItems.clear();
 }
 
@@ -62,16 +60,14 @@ void CSideBar::Layout()
     const int nPos = GetScrollPosition();
     // Text is measured as the paint will draw it: on a context of the screen.
     CClientDC dc(m_hWnd);
-    HTHEME hTheme = OpenTheme();
+    const CThemeHandle theme = OpenTheme();
     int nBottom = 0;
     int nTop = kMargin;
     for (const std::unique_ptr<CSideBarGroup>& pGroup : m_groups)
     {
-        nBottom = pGroup->Layout(dc.get(), kMargin, nTop, rcArea.right - kMargin, m_nDrawStyle, hTheme, nPos);
+        nBottom = pGroup->Layout(dc.get(), kMargin, nTop, rcArea.right - kMargin, m_nDrawStyle, theme.get(), nPos);
         nTop = nBottom + kMargin;
     }
-    if (hTheme != nullptr)
-        GetThemeLibrary().CloseThemeData(hTheme);
     // Showing or hiding the scroll bar changes the width: that asks for another layout.
     m_bLaidOut = true;
     m_pendingItems.clear();

@@ -2,6 +2,7 @@
 #include "sidebar/side_bar.h"
 #include "sidebar/side_bar_paint.h"
 
+#include "framework/offscreen_dc.h"
 #include "framework/scopes.h"
 #include "framework/theme_library.h"
 
@@ -57,49 +58,30 @@ void CSideBar::OnPaint()
     const RECT rcArea = ContentArea();
     const int nPos = GetScrollPosition();
 
-    CMemoryDCHandle memDC(::CreateCompatibleDC(dc.get()));
-    CBitmapHandle bitmap(::CreateCompatibleBitmap(dc.get(), rcArea.right, rcArea.bottom));
-    if (!memDC || !bitmap)
-        return;
-    CSelectObject selectBitmap(memDC.get(), bitmap.get());
-    FillSolidRect(memDC.get(), rcArea, ::GetBkColor(dc.get()));
-
-    const int nSaved = ::SaveDC(memDC.get());
-    // Content y = nPos lands on client y = 0 when the image is copied.
+    // Content y = nPos lands on client y = 0, and the buffer covers what is being painted.
     ::SetWindowOrgEx(dc.get(), 0, nPos, nullptr);
+    const COffscreenDC buffer(dc.get());
     RECT rcUpdate = dc.ps().rcPaint;
     ::OffsetRect(&rcUpdate, 0, nPos);
-    DrawContent(memDC.get(), rcArea, rcUpdate);
-    ::RestoreDC(memDC.get(), nSaved);
-    ::BitBlt(dc.get(), 0, 0, rcArea.right, rcArea.bottom, memDC.get(), 0, 0, SRCCOPY);
+    DrawContent(buffer.get(), rcArea, rcUpdate);
 }
 
 void CSideBar::DrawContent(HDC hDC, const RECT& rcArea, const RECT& rcUpdate) const
 {
-    HTHEME hTheme = nullptr;
+    // Without the theme's data the background keeps the paint context's colour and the groups,
+    // given no theme, draw their own look.
+    const CThemeHandle theme = OpenTheme();
     if (m_nDrawStyle == SIDEBAR_STYLE_CLASSIC)
-    {
         FillSolidRect(hDC, rcArea, ::GetSysColor(COLOR_WINDOW));
-    }
-    else if (GetThemeLibrary().IsAppThemed())
-    {
-        // Without the theme's data the background keeps the paint context's colour and the
-        // groups, given no theme, draw their own look.
-        hTheme = GetThemeLibrary().OpenThemeData(m_hWnd, L"EXPLORERBAR");
-        if (hTheme != nullptr)
-            GetThemeLibrary().DrawThemeBackground(hTheme, hDC, EBP_HEADERBACKGROUND, 0, &rcArea, nullptr);
-    }
-    else
-    {
+    else if (theme)
+        GetThemeLibrary().DrawThemeBackground(theme.get(), hDC, EBP_HEADERBACKGROUND, 0, &rcArea, nullptr);
+    else if (!GetThemeLibrary().IsAppThemed())
         FillSolidRect(hDC, rcArea, LightenColor(::GetSysColor(COLOR_HIGHLIGHT), kBackgroundFraction));
-    }
     // Only what is being painted reaches the screen.
     for (const std::unique_ptr<CSideBarGroup>& pGroup : m_groups)
     {
         RECT rcMeet{};
         if (::IntersectRect(&rcMeet, &pGroup->GetRect(), &rcUpdate))
-            pGroup->Draw(hDC, hTheme, rcUpdate);
+            pGroup->Draw(hDC, theme.get(), rcUpdate);
     }
-    if (hTheme != nullptr)
-        GetThemeLibrary().CloseThemeData(hTheme);
 }

@@ -1,5 +1,6 @@
 // Modal dialogs see their messages before the dialog manager does; commands that no table takes
 // go on to the application object, F1 among them.
+#include "framework/command_ids.h"
 #include "framework/winapp.h"
 #include "modal_step.h"
 #include "probe_windows.h"
@@ -39,6 +40,45 @@ public:
     }
     int m_nUsed = 0;
 };
+
+// Answers one message as told: takes it, declines it or asks for the default. The same handler
+// serves a dialog and a control attached by subclassing.
+enum class Answer
+{
+    take,
+    decline,
+    byDefault,
+};
+template <class Base, UINT nMessage> class TAnswering : public Base
+{
+public:
+    using Base::Base;
+    Answer m_answer = Answer::take;
+    int m_nSeen = 0;
+
+protected:
+    const CMessageMap& GetMessageMap() const override { return s_messageMap; }
+    static const CMessageMap s_messageMap;
+
+    LRESULT OnAnswer(WPARAM, LPARAM)
+    {
+        ++m_nSeen;
+        if (m_answer == Answer::decline)
+            this->DeclineMessage();
+        else if (m_answer == Answer::byDefault)
+            return this->Default();
+        return TRUE;
+    }
+
+private:
+    static const CMessageEntry s_messageEntries[];
+};
+template <class Base, UINT nMessage>
+const CMessageEntry TAnswering<Base, nMessage>::s_messageEntries[] = {
+    OnMessage<nMessage, &TAnswering<Base, nMessage>::OnAnswer>(),
+};
+template <class Base, UINT nMessage>
+const CMessageMap TAnswering<Base, nMessage>::s_messageMap{Base::s_messageMap, s_messageEntries};
 
 using DialogRoutingTest = CWindowTest;
 
@@ -107,6 +147,47 @@ TEST_F(DialogRoutingTest, CommandsNoTableTakesGoOnToTheApplication)
     ::SendMessageA(hDlg, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(app.m_commands, std::vector<UINT>{ID_HELP});
     EXPECT_EQ(dlg.m_commands, std::vector<UINT>{305});
+}
+
+// A handler that declines leaves the message to the default processing, which in a dialog is the
+// dialog manager's once the procedure answers: asking for the default there declines too. A
+// subclassed control gets its text messages in Unicode under the common controls' hook, so the
+// control is probed with a message that carries no text.
+TEST_F(DialogRoutingTest, DeclinedMessagesGetTheDefaultProcessing)
+{
+    TAnswering<CProbeDlg, WM_SETTEXT> dlg;
+    ASSERT_TRUE(dlg.Create());
+    TAnswering<CWnd, EM_SETLIMITTEXT> edit;
+    ASSERT_TRUE(edit.SubclassDlgItem(IDC_PROBE_EDIT, dlg.GetSafeHwnd()));
+    const struct
+    {
+        Answer answer;
+        bool bApplied;
+    } cases[] = {{Answer::take, false}, {Answer::decline, true}, {Answer::take, false}, {Answer::byDefault, true}};
+    int nCase = 0;
+    for (const auto& c : cases)
+    {
+        ++nCase;
+        const std::string strBefore = "before " + std::to_string(nCase);
+        const std::string strAfter = "after " + std::to_string(nCase);
+        dlg.m_answer = Answer::decline;
+        ::SetWindowTextA(dlg.GetSafeHwnd(), strBefore.c_str());
+        dlg.m_answer = c.answer;
+        ::SetWindowTextA(dlg.GetSafeHwnd(), strAfter.c_str());
+        EXPECT_EQ(WindowText(dlg.GetSafeHwnd()), c.bApplied ? strAfter : strBefore) << "dialog " << nCase;
+
+        const WPARAM nBefore = 100 + static_cast<WPARAM>(nCase);
+        const WPARAM nAfter = 200 + static_cast<WPARAM>(nCase);
+        edit.m_answer = Answer::decline;
+        ::SendMessageA(edit.GetSafeHwnd(), EM_SETLIMITTEXT, nBefore, 0);
+        edit.m_answer = c.answer;
+        ::SendMessageA(edit.GetSafeHwnd(), EM_SETLIMITTEXT, nAfter, 0);
+        EXPECT_EQ(::SendMessageA(edit.GetSafeHwnd(), EM_GETLIMITTEXT, 0, 0),
+                  static_cast<LRESULT>(c.bApplied ? nAfter : nBefore))
+            << "control " << nCase;
+    }
+    EXPECT_EQ(dlg.m_nSeen, 8);
+    EXPECT_EQ(edit.m_nSeen, 8);
 }
 
 TEST_F(DialogRoutingTest, WithoutAnApplicationCommandsAreDropped)

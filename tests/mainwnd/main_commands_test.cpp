@@ -4,6 +4,7 @@
 #include "modal_step.h"
 
 #include "framework/clipboard.h"
+#include "framework/command_ids.h"
 #include "framework/scopes.h"
 #include "framework/winapp.h"
 #include "mainwnd/main_window_host.h"

@@ -63,7 +63,8 @@ TEST_F(ValueKeysTest, CaretStaysAfterTheLastKeptCharacter)
 }
 
 // Counts, per window, the messages that set a control: a selector's position, a list's
-// selection, an edit's text; and the edit notifications that reach the side bar.
+// selection, an edit's text; and, per edit, the change notifications its parent gets (the side
+// bar hands its fields' notifications on to the window, which is the same notification).
 class CWriteCounter
 {
 public:
@@ -97,8 +98,9 @@ private:
                 ++s_pCounter->m_counts[{pMsg->hwnd, pMsg->message}];
                 break;
             case WM_COMMAND:
-                if (HIWORD(pMsg->wParam) == EN_CHANGE)
-                    ++s_pCounter->m_counts[{pMsg->hwnd, WM_COMMAND}];
+                if (HWND hFrom = reinterpret_cast<HWND>(pMsg->lParam);
+                    HIWORD(pMsg->wParam) == EN_CHANGE && ::GetParent(hFrom) == pMsg->hwnd)
+                    ++s_pCounter->m_counts[{hFrom, WM_COMMAND}];
                 break;
             default:
                 break;
@@ -135,9 +137,9 @@ TEST_F(ValueKeysTest, OneKeystrokeSetsEachControlAtMostOnce)
     EXPECT_EQ((counts[{Item(IDC_BANDE4), TBM_SETPOS}]), 0);
     EXPECT_EQ((counts[{Item(IDC_UNIT), CB_SETCURSEL}]), 0);
     EXPECT_EQ((counts[{Item(IDC_VALUE), WM_SETTEXT}]), 0);
-    // The R field once, and its notification reached the side bar once.
+    // The R field once, and it told the side bar once.
     EXPECT_EQ((counts[{hField, WM_SETTEXT}]), 1);
-    EXPECT_EQ((counts[{hSideBar, WM_COMMAND}]), 1);
+    EXPECT_EQ((counts[{hField, WM_COMMAND}]), 1);
     EXPECT_EQ(Field(IDC_CALC_R), "4750");
 }
 } // namespace

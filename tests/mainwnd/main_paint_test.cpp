@@ -4,7 +4,7 @@
 #include "main_dlg_fixture.h"
 
 #include "framework/scopes.h"
-#include "mainwnd/resistor_picture.h"
+#include "picture/resistor_picture.h"
 #include "model/ring_colours.h"
 
 namespace

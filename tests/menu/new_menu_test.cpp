@@ -6,7 +6,7 @@
 #include "framework/paint_helpers.h"
 #include "framework/scopes.h"
 #include "modal_step.h"
-#include "mainwnd/dib_file.h"
+#include "picture/dib_file.h"
 #include "res/resource.h"
 #include "window_test.h"
 

@@ -3,8 +3,8 @@
 #include "quiz/quiz_picture.h"
 
 #include "canvas.h"
-#include "mainwnd/resistor_export.h"
-#include "mainwnd/resistor_picture.h"
+#include "picture/resistor_export.h"
+#include "picture/resistor_picture.h"
 #include "model/ring_colours.h"
 #include "res/resource.h"
 

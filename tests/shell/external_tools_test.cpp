@@ -5,6 +5,7 @@
 #include "mainwnd/main_dlg.h"
 #include "shell/resistor_app.h"
 
+#include "framework/command_ids.h"
 #include "framework/handles.h"
 #include "framework/resource_module.h"
 #include "framework/wnd.h"

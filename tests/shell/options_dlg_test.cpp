@@ -4,7 +4,7 @@
 
 #include "framework/handles.h"
 #include "framework/resource_module.h"
-#include "mainwnd/resistor_picture.h"
+#include "picture/resistor_picture.h"
 #include "modal_step.h"
 #include "res/resource.h"
 #include "shell/external_tools.h"

@@ -1,5 +1,5 @@
 // The bitmaps of the resistor picture, kept between paints.
-#include "mainwnd/picture_cache.h"
+#include "picture/picture_cache.h"
 
 #include "framework/handles.h"
 #include "framework/scopes.h"

@@ -1,7 +1,7 @@
 // Memory pictures for the drawing tests.
 #include "canvas.h"
 
-#include "mainwnd/picture_cache.h"
+#include "picture/picture_cache.h"
 
 CCanvas::CCanvas(int nWidth, int nHeight, COLORREF crFill)
 {

@@ -1,9 +1,9 @@
 // Printing without a dialog: the default printer's context and one page drawn on it.
-#include "mainwnd/print_job.h"
+#include "picture/print_job.h"
 
 #include "framework/scopes.h"
-#include "mainwnd/common_dialogs.h"
-#include "mainwnd/dib_file.h"
+#include "picture/common_dialogs.h"
+#include "picture/dib_file.h"
 
 #include <commdlg.h>
 

@@ -1,11 +1,11 @@
 // Painting of the resistor: every position here matches the artwork's layout, so that the rings
 // fall on the body and each scale stands beside its selector.
-#include "mainwnd/resistor_picture.h"
+#include "picture/resistor_picture.h"
 
 #include "framework/handles.h"
 #include "framework/scopes.h"
-#include "mainwnd/picture_cache.h"
-#include "mainwnd/transparent_bitmap.h"
+#include "picture/picture_cache.h"
+#include "picture/transparent_bitmap.h"
 #include "model/ring_colours.h"
 #include "model/ring_gradient.h"
 #include "res/resource.h"

@@ -2,8 +2,8 @@
 // that reaches its target only in one copy, inside the target's clip box.
 #include "canvas.h"
 
-#include "mainwnd/offscreen_dc.h"
-#include "mainwnd/transparent_bitmap.h"
+#include "framework/offscreen_dc.h"
+#include "picture/transparent_bitmap.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>

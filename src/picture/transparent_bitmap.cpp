@@ -1,9 +1,9 @@
 // Transparent bitmaps by a mask: the picture is XORed in, the mask clears its opaque part, and
 // a second XOR leaves the picture there and the target untouched elsewhere.
-#include "mainwnd/transparent_bitmap.h"
+#include "picture/transparent_bitmap.h"
 
 #include "framework/handles.h"
-#include "mainwnd/picture_cache.h"
+#include "picture/picture_cache.h"
 #include "framework/scopes.h"
 
 void DrawTransparentBitmap(HDC hDC, int x, int y, UINT nIDBitmap, COLORREF crTransparent)

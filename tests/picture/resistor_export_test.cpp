@@ -3,9 +3,9 @@
 #include "canvas.h"
 
 #include "framework/scopes.h"
-#include "mainwnd/print_job.h"
-#include "mainwnd/resistor_export.h"
-#include "mainwnd/resistor_picture.h"
+#include "picture/print_job.h"
+#include "picture/resistor_export.h"
+#include "picture/resistor_picture.h"
 #include "model/ring_colours.h"
 #include "res/resource.h"
 

@@ -1,5 +1,5 @@
 // Run-time access to the common dialog library.
-#include "mainwnd/common_dialogs.h"
+#include "picture/common_dialogs.h"
 
 #include "framework/resource_module.h"
 #include "framework/system_function.h"

@@ -1,8 +1,8 @@
 // The small exported resistor: its artwork matches these ring places.
-#include "mainwnd/resistor_export.h"
+#include "picture/resistor_export.h"
 
 #include "framework/scopes.h"
-#include "mainwnd/resistor_picture.h"
+#include "picture/resistor_picture.h"
 #include "res/resource.h"
 
 #include <array>

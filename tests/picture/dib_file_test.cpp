@@ -3,7 +3,7 @@
 #include "canvas.h"
 
 #include "framework/scopes.h"
-#include "mainwnd/dib_file.h"
+#include "picture/dib_file.h"
 
 #include <gtest/gtest.h>
 

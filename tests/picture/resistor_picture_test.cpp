@@ -2,7 +2,7 @@
 // shaded rings, the rings left out by the ring count, the scales and the background picture.
 #include "canvas.h"
 
-#include "mainwnd/resistor_picture.h"
+#include "picture/resistor_picture.h"
 #include "model/ring_colours.h"
 #include "res/resource.h"
 

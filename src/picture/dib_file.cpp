@@ -1,5 +1,5 @@
 // Bitmap to packed image and packed image to file, as other programs read .bmp files.
-#include "mainwnd/dib_file.h"
+#include "picture/dib_file.h"
 
 #include "framework/scopes.h"
 

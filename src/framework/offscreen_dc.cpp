@@ -1,5 +1,5 @@
 // The paint buffer: what the target's clip box shows, prepared off screen.
-#include "mainwnd/offscreen_dc.h"
+#include "framework/offscreen_dc.h"
 
 COffscreenDC::COffscreenDC(HDC hDC) : m_hTarget(hDC)
 {
