@@ -169,7 +169,9 @@ std::string CWnd::GetText(HWND hWnd)
     return strText;
 }
 
-int CWnd::MessageBoxFromTable(UINT idText, UINT uType) const
+int CWnd::MessageBoxFromTable(HWND hOwner, UINT idText, UINT uType)
 {
-    return ::MessageBoxA(m_hWnd, LoadResourceString(idText).c_str(), GetWindowText().c_str(), uType);
+    HWND hTop = hOwner != nullptr ? ::GetAncestor(hOwner, GA_ROOTOWNER) : nullptr;
+    return ::MessageBoxA(hOwner, LoadResourceString(idText).c_str(),
+                         GetText(hTop != nullptr ? hTop : hOwner).c_str(), uType);
 }

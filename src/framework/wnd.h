@@ -40,8 +40,13 @@ public:
     {
         ::SendMessageA(m_hWnd, WM_SETICON, bBig ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
     }
-    // The string-table text idText under the window's own caption.
-    int MessageBoxFromTable(UINT idText, UINT uType) const;
+    // The string-table text idText, titled with the caption of the window's top owner: the
+    // program's name, also for a box raised from a property page or a dialog it owns.
+    int MessageBoxFromTable(UINT idText, UINT uType) const
+    {
+        return MessageBoxFromTable(m_hWnd, idText, uType);
+    }
+    static int MessageBoxFromTable(HWND hOwner, UINT idText, UINT uType);
 
     static std::string GetText(HWND hWnd);
 

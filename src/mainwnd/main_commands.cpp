@@ -44,7 +44,7 @@ bool CMainDlg::PreTranslateMessage(MSG& msg)
 
 template <class Prepare> void CMainDlg::ShowMenu(UINT idMenu, POINT ptScreen, Prepare prepare)
 {
-    CNewMenu::SetMenuDrawMode(m_settings.m_nStyle);
+    CNewMenu::SetMenuDrawMode(MenuLookOf(m_settings.m_nStyle));
     CNewMenu menu;
     // A menu that cannot be loaded offers nothing; there is nothing to tell the user.
     if (!menu.LoadMenu(idMenu))

@@ -71,8 +71,13 @@ BOOL CMainDlg::OnInitDialog()
     m_hAccel = ::LoadAcceleratorsA(hInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     EnableToolTips();
     m_sideBar.SubclassDlgItem(IDC_SIDEBAR, m_hWnd);
-    // The controls as they come from the template: an empty box, lists without a selection.
-    m_state.rings = ReadRings();
+    // The controls as they come from the template: an empty box, lists without a selection, the
+    // selectors at their first position; the ring count and the picture those of the settings.
+    m_state.rings.ringMode = m_settings.m_nRingMode;
+    for (size_t slot = 0; slot < kRingSlotCount; ++slot)
+        m_state.rings.positions[slot] = m_bandes[slot]->GetPos();
+    m_state.picture = GetPictureOptions();
+    ShowRingControls(m_state.rings.ringMode);
     ApplyInterface(APPLY_ALL);
     m_bInitialising = false;
 
@@ -101,6 +106,7 @@ void CMainDlg::InitControls()
     {
         m_bandes[slot]->SubclassDlgItem(static_cast<int>(IDC_BANDE1 + slot), m_hWnd);
         m_bandes[slot]->SetRange(1, kRingPositionCount[slot]);
+        m_positionTips[slot].Attach(m_bandes[slot]->GetSafeHwnd(), static_cast<int>(slot));
     }
 
     // The unit list draws in "Symbol", where "W" is the ohm sign.
@@ -123,9 +129,8 @@ void CMainDlg::InitControls()
         tempCo.AddString(std::string(TempCoText(pos)));
 }
 
-void CMainDlg::ShowRingControls()
+void CMainDlg::ShowRingControls(int nRingMode)
 {
-    const int nRingMode = m_settings.m_nRingMode;
     ShowDlgItem(IDC_BANDE3, IsRingShown(nRingMode, kSlotThirdDigit));
     ShowDlgItem(IDC_BANDE6, IsRingShown(nRingMode, kSlotTempCo));
     ShowDlgItem(IDC_TEMPCO, IsRingShown(nRingMode, kSlotTempCo));
@@ -174,7 +179,7 @@ void CMainDlg::PlaceWindow()
 void CMainDlg::CaptureWindowState()
 {
     for (size_t slot = 0; slot < kRingSlotCount; ++slot)
-        m_settings.m_nRingPos[slot] = m_bandes[slot]->GetPos();
+        m_settings.m_nRingPos[slot] = m_state.rings.positions[slot];
     for (int g = 0; g < kGroupOpenCount && g < m_sideBar.GetGroupCount(); ++g)
         m_settings.m_bGroupOpen[g] = m_sideBar.IsGroupCollapsed(g) ? FALSE : TRUE;
     // The place the window had before it was minimised is the one worth keeping.
@@ -196,7 +201,6 @@ void CMainDlg::OnDestroy()
 void CMainDlg::UseRings(int nRingMode)
 {
     m_settings.m_nRingMode = nRingMode;
-    ApplyInterface(APPLY_RINGS);
     // The value in the box is encoded again with the new number of digits.
     Apply(m_state, ChooseRingCount(m_state, nRingMode));
 }

@@ -8,6 +8,7 @@
 #include "framework/slider_ctrl.h"
 #include "mainwnd/bande_slider.h"
 #include "mainwnd/main_window_host.h"
+#include "mainwnd/ring_position_tip.h"
 #include "model/main_state.h"
 #include "model/resistor_state.h"
 #include "model/series_tables.h"
@@ -25,11 +26,10 @@ constexpr int kGroupTasks = 1;
 constexpr int kGroupCalcs = 2;
 
 // What ApplyInterface brings in line with the settings.
-enum : int
+enum ApplyWhat : int
 {
     APPLY_ALL = 0,
     APPLY_TOPMOST = 1,
-    APPLY_RINGS = 2,
     APPLY_SIDEBAR = 3,
 };
 
@@ -44,8 +44,8 @@ public:
     void SetHost(IMainWindowHost* pHost) { m_pHost = pHost; }
     // The next ApplyInterface(APPLY_ALL) replaces the window for the new language.
     void SetLanguageChanged() { m_bLanguageChanged = true; }
-    // Brings the window in line with the interface settings named by what (APPLY_...).
-    void ApplyInterface(int what);
+    // Brings the window in line with the interface settings named by what.
+    void ApplyInterface(ApplyWhat what);
 
     // Writes the standard-value lines and their marks as the state has them, into a side bar
     // that was just built and shows none.
@@ -131,10 +131,10 @@ private:
     // notifications of these writes are not the user's and are not answered.
     void Render(const MainState& shown, const MainState& next);
     // Selectors and the list of the third digit and the temperature ring follow the ring count.
-    void ShowRingControls();
+    void ShowRingControls(int nRingMode);
     void InvalidateRing(size_t slot);
-    // What the selectors show, with the ring count in force.
-    ResistorState ReadRings() const;
+    // The picture's options as the settings and the layout in use give them.
+    PictureOptions GetPictureOptions() const;
     int GetComboSel(int id) const { return CComboBox(GetDlgItem(id)).GetCurSel(); }
     std::string GetValueText() const;
 
@@ -148,6 +148,8 @@ private:
     // The selectors by ring slot.
     const std::array<CSliderCtrl*, kRingSlotCount> m_bandes{&m_Bande1, &m_Bande2, &m_Bande3,
                                                             &m_Bande4, &m_Bande5, &m_Bande6};
+    // The tips the selectors show while dragged.
+    std::array<CRingPositionTip, kRingSlotCount> m_positionTips;
     CSideBar m_sideBar;
     CLayeredWindow m_layered;
     IMainWindowHost* m_pHost = nullptr;
@@ -173,7 +175,8 @@ private:
     CSideBarContent m_builtContent{};
     // The opacity the window was last given, in percent; -1 before the first.
     int m_nAppliedOpacity = -1;
-    // What the window shows: the rings, the box, the lists, the lines and the calculator.
+    // What the window shows: the rings and how they are drawn, the box, the lists, the lines and
+    // the calculator. Painting, export and tooltips read it, never the controls.
     MainState m_state;
     // Set while Render writes into the controls.
     bool m_bRendering = false;

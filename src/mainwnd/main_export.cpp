@@ -23,16 +23,15 @@ constexpr const char* kDocumentName = "Vantrel";
 
 std::string CMainDlg::GetValueSummary() const
 {
-    return BuildValueSummary(GetValueText(), GetComboSel(IDC_UNIT),
-                             ToleranceText(GetComboSel(IDC_TOLERANCE) + 1),
-                             TempCoText(GetComboSel(IDC_TEMPCO) + 1), m_settings.m_nRingMode,
+    return BuildValueSummary(m_state.valueText, m_state.unit, ToleranceText(m_state.tolerance + 1),
+                             TempCoText(m_state.tempCo + 1), m_state.rings.ringMode,
                              LoadResourceString(IDS_SUMMARY_SEPARATOR));
 }
 
 CBitmapHandle CMainDlg::RenderResistorBitmap() const
 {
     CClientDC dc(m_hWnd);
-    return RenderResistorPicture(dc.get(), ReadRings(), m_settings.m_nOrientation == kOrientationHorizontal);
+    return RenderResistorPicture(dc.get(), m_state.rings, m_state.picture.horizontal);
 }
 
 bool CMainDlg::SavePicture(const char* pszPath) const

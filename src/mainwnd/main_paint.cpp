@@ -7,14 +7,12 @@
 #include "picture/resistor_picture.h"
 #include "res/resource.h"
 
-namespace
-{
 // The picture follows the layout in use, so that the rings always meet their selectors.
-CPictureSettings PictureSettings(const CAppSettings& settings, UINT idTemplate)
+PictureOptions CMainDlg::GetPictureOptions() const
 {
-    return {idTemplate == IDD_MAIN_HORIZONTAL, settings.m_bGradient != FALSE, settings.m_strBackground};
+    return {GetTemplateId() == IDD_MAIN_HORIZONTAL, m_settings.m_bGradient != FALSE,
+            m_settings.m_strBackground};
 }
-} // namespace
 
 void CMainDlg::OnPaint()
 {
@@ -30,7 +28,7 @@ void CMainDlg::OnPaint()
         return;
     }
     COffscreenDC buffer(dc.get());
-    DrawResistorPicture(buffer.get(), rcClient, ReadRings(), PictureSettings(m_settings, GetTemplateId()));
+    DrawResistorPicture(buffer.get(), rcClient, m_state.rings, m_state.picture);
 }
 
 BOOL CMainDlg::OnEraseBkgnd(HDC)
@@ -48,6 +46,5 @@ void CMainDlg::DessinerBande(short nBande, HDC hDC)
             DessinerBande(nBande, windowDC.get());
         return;
     }
-    const CPictureSettings settings = PictureSettings(m_settings, GetTemplateId());
-    DrawRing(hDC, nBande, ReadRings(), settings.bHorizontal, settings.bGradient);
+    DrawRing(hDC, nBande, m_state.rings, m_state.picture.horizontal, m_state.picture.gradient);
 }

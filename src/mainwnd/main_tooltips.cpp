@@ -3,7 +3,8 @@
 #include "mainwnd/main_dlg.h"
 
 #include "framework/resource_module.h"
-#include "model/ring_colours.h"
+#include "framework/wide_text.h"
+#include "mainwnd/ring_position_tip.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -55,8 +56,7 @@ void CMainDlg::LoadToolTipText(UINT_PTR idFrom, UINT uFlags)
     if (id >= IDC_BANDE1 && id <= IDC_BANDE6)
     {
         const int slot = id - IDC_BANDE1;
-        if (const auto nameId = RingColourName(slot, m_bandes[static_cast<size_t>(slot)]->GetPos()))
-            m_strToolTip = LoadResourceString(static_cast<UINT>(*nameId));
+        m_strToolTip = RingColourText(slot, m_state.rings.positions[static_cast<size_t>(slot)]);
     }
     for (const ToolTipText& tip : kHelpTexts)
     {
@@ -74,9 +74,6 @@ void CMainDlg::OnToolTipTextA(NMTTDISPINFOA& info)
 void CMainDlg::OnToolTipTextW(NMTTDISPINFOW& info)
 {
     LoadToolTipText(info.hdr.idFrom, info.uFlags);
-    m_wstrToolTip.assign(m_strToolTip.size() + 1, L'\0');
-    const int n = ::MultiByteToWideChar(CP_ACP, 0, m_strToolTip.c_str(), -1, m_wstrToolTip.data(),
-                                        static_cast<int>(m_wstrToolTip.size()));
-    m_wstrToolTip.resize(n > 0 ? static_cast<size_t>(n) - 1 : 0);
+    m_wstrToolTip = WidenText(m_strToolTip).value_or(std::wstring());
     info.lpszText = m_wstrToolTip.data();
 }

@@ -25,15 +25,6 @@ std::string CMainDlg::GetValueText() const
     return GetDlgItemText(IDC_VALUE);
 }
 
-ResistorState CMainDlg::ReadRings() const
-{
-    ResistorState state;
-    state.ringMode = m_settings.m_nRingMode;
-    for (size_t slot = 0; slot < kRingSlotCount; ++slot)
-        state.positions[slot] = m_bandes[slot]->GetPos();
-    return state;
-}
-
 // Only the ring changes: the rest of the picture needs no paint.
 void CMainDlg::InvalidateRing(size_t slot)
 {
@@ -51,6 +42,11 @@ void CMainDlg::Apply(const MainState& shown, MainState next)
 void CMainDlg::Render(const MainState& shown, const MainState& next)
 {
     CFlagScope rendering(m_bRendering);
+    if (next.rings.ringMode != shown.rings.ringMode)
+        ShowRingControls(next.rings.ringMode);
+    // Another ring count or way of drawing changes the whole picture.
+    if (next.rings.ringMode != shown.rings.ringMode || next.picture != shown.picture)
+        ::InvalidateRect(m_hWnd, nullptr, FALSE);
     for (size_t slot = 0; slot < kRingSlotCount; ++slot)
     {
         if (next.rings.positions[slot] != shown.rings.positions[slot])
@@ -110,9 +106,9 @@ void CMainDlg::OnScroll(UINT, UINT, HWND hScrollBar)
         // position has anything to show.
         if (shown.rings.positions[slot] == m_state.rings.positions[slot])
             return;
+        Apply(shown, MoveRing(m_state, static_cast<int>(slot), shown.rings.positions[slot]));
         // The moved ring is painted at once; the rest of the picture did not change.
         DessinerBande(static_cast<short>(slot));
-        Apply(shown, MoveRing(m_state, static_cast<int>(slot), shown.rings.positions[slot]));
         return;
     }
 }

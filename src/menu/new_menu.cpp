@@ -51,9 +51,9 @@ std::string ItemString(HMENU hMenu, int pos)
 
 } // namespace
 
-void CNewMenu::SetMenuDrawMode(int nStyle)
+void CNewMenu::SetMenuDrawMode(InterfaceLook look)
 {
-    s_bClassic = nStyle == 1;
+    s_bClassic = look == InterfaceLook::Classic;
 }
 
 bool CNewMenu::IsClassic()

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/handles.h"
+#include "model/interface_look.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -43,9 +44,8 @@ public:
     CNewMenu(const CNewMenu&) = delete;
     CNewMenu& operator=(const CNewMenu&) = delete;
 
-    // The one switch of the menus' look: 1 ("Classique") the classic look, anything else the
-    // XP-like look. It holds for every menu shown from then on.
-    static void SetMenuDrawMode(int nStyle);
+    // The one switch of the menus' look; it holds for every menu shown from then on.
+    static void SetMenuDrawMode(InterfaceLook look);
     static bool IsClassic();
 
     // Menu idMenu from the module in force for menus; false, and no menu, when it cannot be loaded.

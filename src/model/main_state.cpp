@@ -144,6 +144,14 @@ MainState ChooseRingCount(MainState state, int ringMode)
     return ValueChanged(std::move(state), Source::User);
 }
 
+MainState ApplyOptions(MainState state, int ringMode, PictureOptions picture)
+{
+    state.picture = std::move(picture);
+    if (ringMode == state.rings.ringMode)
+        return state;
+    return ChooseRingCount(std::move(state), ringMode);
+}
+
 MainState TakeStandardLine(MainState state, std::size_t series)
 {
     state.unit = kUnitOhm;

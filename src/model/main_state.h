@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/ohms_law.h"
+#include "model/picture_options.h"
 #include "model/resistor_state.h"
 #include "model/series_tables.h"
 
@@ -18,6 +19,8 @@ constexpr std::size_t kCalcFieldCount = 4;
 struct MainState
 {
     ResistorState rings;
+    // How the rings are drawn: the layout in use and the interface settings of the picture.
+    PictureOptions picture;
     std::string valueText;
     // Selections of the unit, tolerance and temperature lists; -1 while a list has none.
     int unit = -1;
@@ -50,6 +53,9 @@ MainState ChooseTolerance(MainState state, int index);
 MainState ChooseTempCo(MainState state, int index);
 // The box's value encoded again with the new number of digits.
 MainState ChooseRingCount(MainState state, int ringMode);
+// The options sheet's OK: a new ring count is chosen as the ring commands choose it; the
+// picture's options are taken as they come and change nothing else.
+MainState ApplyOptions(MainState state, int ringMode, PictureOptions picture);
 // The line's value in ohms into the box.
 MainState TakeStandardLine(MainState state, std::size_t series);
 // A field typed into. R sets the resistor in ohms without being written back; any field

@@ -124,15 +124,15 @@ void DrawRing(HDC hDC, int nBande, const ResistorState& state, bool bHorizontal,
 }
 
 void DrawResistorPicture(HDC hDC, const RECT& rcClient, const ResistorState& state,
-                         const CPictureSettings& settings)
+                         const PictureOptions& options)
 {
     ::FillRect(hDC, &rcClient, ::GetSysColorBrush(COLOR_BTNFACE));
-    DrawBackground(hDC, settings.strBackground);
-    for (const PlacedBitmap& placed : settings.bHorizontal ? kLyingPictures : kUprightPictures)
+    DrawBackground(hDC, options.background);
+    for (const PlacedBitmap& placed : options.horizontal ? kLyingPictures : kUprightPictures)
     {
         if (IsRingShown(state.ringMode, placed.nSlot))
             DrawTransparentBitmap(hDC, placed.x, placed.y, placed.nID, placed.crTransparent);
     }
     for (int nBande = 0; nBande < static_cast<int>(kRingSlotCount); ++nBande)
-        DrawRing(hDC, nBande, state, settings.bHorizontal, settings.bGradient);
+        DrawRing(hDC, nBande, state, options.horizontal, options.gradient);
 }

@@ -3,24 +3,11 @@
 // beside horizontal ones.
 #pragma once
 
+#include "model/picture_options.h"
 #include "model/resistor_state.h"
 #include "model/ring_colours.h"
 
 #include <windows.h>
-
-#include <string>
-
-// "Image fond" naming the picture built into the program.
-constexpr const char* kDefaultBackground = "Défaut";
-
-// What a paint of the picture reads besides the rings.
-struct CPictureSettings
-{
-    bool bHorizontal = false;
-    bool bGradient = true;
-    // Empty: no picture; kDefaultBackground; or the path of a bitmap file.
-    std::string strBackground;
-};
 
 COLORREF ToColorRef(const RingRgb& rgb);
 // Rectangle with the brush of crFill; the caller has selected the null pen.
@@ -36,4 +23,4 @@ void DrawRing(HDC hDC, int nBande, const ResistorState& state, bool bHorizontal,
 
 // The whole picture over the client rectangle, rings included.
 void DrawResistorPicture(HDC hDC, const RECT& rcClient, const ResistorState& state,
-                         const CPictureSettings& settings);
+                         const PictureOptions& options);

@@ -2,6 +2,7 @@
 #include "settings/app_settings.h"
 
 #include "framework/theme_library.h"
+#include "model/picture_options.h"
 #include "model/windows_version.h"
 #include "settings/windows_version_query.h"
 
@@ -61,7 +62,7 @@ void CAppSettings::SetDefaults()
     m_bShowSideBar = TRUE;
     m_nStyle = DefaultInterfaceStyle(GetWindowsVersion().nCode);
     m_nOrientation = kOrientationHorizontal;
-    m_strBackground = "Défaut";
+    m_strBackground = kDefaultBackground;
     m_strLanguage.clear();
     m_nTransparency = 100;
     m_nPosX = kNoStoredPosition;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "model/interface_look.h"
 #include "model/resistor_state.h"
 #include "model/series_tables.h"
 #include "settings/registry_settings.h"
@@ -11,10 +12,6 @@
 #include <string>
 
 constexpr const char* kAppRegistryRoot = "Software\\Apps QZN\\Vantrel\\Version 2.0";
-
-// "Style affichage".
-constexpr int kStyleVisualStyles = 0;
-constexpr int kStyleClassic = 1;
 
 // "Sens affichage": any other value lays the resistor vertically.
 constexpr int kOrientationHorizontal = 1;

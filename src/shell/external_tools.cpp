@@ -33,8 +33,7 @@ std::string ProgramPath()
 
 void Report(HWND hOwner, UINT idText)
 {
-    ::MessageBoxA(hOwner, LoadResourceString(idText).c_str(), CWnd::GetText(hOwner).c_str(),
-                  MB_OK | MB_ICONEXCLAMATION);
+    CWnd::MessageBoxFromTable(hOwner, idText, MB_OK | MB_ICONEXCLAMATION);
 }
 
 // ShellExecute reports success with a value above 32.

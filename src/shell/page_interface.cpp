@@ -7,7 +7,7 @@
 #include "framework/scopes.h"
 #include "picture/common_dialogs.h"
 #include "picture/picture_cache.h"
-#include "picture/resistor_picture.h"
+#include "model/picture_options.h"
 #include "res/resource.h"
 
 #include <commctrl.h>

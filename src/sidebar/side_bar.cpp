@@ -159,11 +159,11 @@ void CSideBar::ResetItemColor(int nGroup, UINT nID)
     }
 }
 
-void CSideBar::SetDrawStyle(int nStyle)
+void CSideBar::SetDrawStyle(InterfaceLook look)
 {
-    if (nStyle == m_nDrawStyle)
+    if (look == m_drawStyle)
         return;
-    m_nDrawStyle = nStyle;
+    m_drawStyle = look;
     Refresh();
 }
 
@@ -260,7 +260,8 @@ LRESULT CSideBar::OnCommand(UINT id, UINT code, HWND hControl)
         DeclineMessage();
         return 0;
     }
-    return ::SendMessageA(::GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(hControl));
+    return ::SendMessageA(::GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(id, code),
+                          reinterpret_cast<LPARAM>(hControl));
 }
 
 void CSideBar::HitTest(POINT pt, CSideBarGroup*& pHitGroup, CSideBarItem*& pHitItem)

@@ -14,12 +14,6 @@ constexpr const char* kSideBarClassName = "WndDirectUI";
 
 enum : int
 {
-    SIDEBAR_STYLE_CLASSIC = 3,
-    SIDEBAR_STYLE_XP = 4,
-};
-
-enum : int
-{
     SIDEBAR_ITEM_LINK = 0,
     SIDEBAR_ITEM_EDIT = 1,
 };
@@ -48,8 +42,8 @@ public:
     void SetItemText(int nGroup, UINT nID, const std::string& strText);
     void SetItemColor(int nGroup, UINT nID, COLORREF crText);
     void ResetItemColor(int nGroup, UINT nID);
-    void SetDrawStyle(int nStyle);
-    int GetDrawStyle() const { return m_nDrawStyle; }
+    void SetDrawStyle(InterfaceLook look);
+    InterfaceLook GetDrawStyle() const { return m_drawStyle; }
     // The content changed: it is laid out again before the next paint or hit test.
     void Refresh();
     // One row's text or colour changed: the rows stay where they are, only this one is painted
@@ -94,7 +88,7 @@ private:
     void UpdateScrollBar(int nContentHeight);
 
     static const CMessageEntry s_messageEntries[];
-    int m_nDrawStyle = SIDEBAR_STYLE_XP;
+    InterfaceLook m_drawStyle = InterfaceLook::VisualStyles;
     std::vector<std::unique_ptr<CSideBarGroup>> m_groups;
     CSideBarGroup* m_pHotGroup = nullptr;
     CSideBarItem* m_pHotItem = nullptr;

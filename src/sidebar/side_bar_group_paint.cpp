@@ -5,6 +5,7 @@
 
 #include "framework/scopes.h"
 #include "framework/theme_library.h"
+#include "framework/wide_text.h"
 
 #include <vsstyle.h>
 
@@ -56,7 +57,7 @@ void CSideBarGroup::DrawThemed(HDC hDC, HTHEME hTheme, const RECT& rcUpdate) con
     RECT rcContent = m_rcTitle;
     GetThemeLibrary().GetThemeBackgroundContentRect(hTheme, hDC, EBP_NORMALGROUPHEAD, 0, &m_rcTitle,
                                                     &rcContent);
-    if (std::optional<std::wstring> strTitle = ToThemeText(m_strTitle))
+    if (std::optional<std::wstring> strTitle = WidenText(m_strTitle))
         GetThemeLibrary().DrawThemeText(hTheme, hDC, EBP_NORMALGROUPHEAD, 0, strTitle->c_str(), -1,
                                         kSideBarTextFlags, 0, &rcContent);
     GetThemeLibrary().DrawThemeBackground(hTheme, hDC,

@@ -5,6 +5,7 @@
 
 #include "framework/scopes.h"
 #include "framework/theme_library.h"
+#include "framework/wide_text.h"
 
 #include <vsstyle.h>
 
@@ -26,7 +27,7 @@ void CSideBarItem::Draw(HDC hDC, HTHEME hTheme) const
 void CSideBarItem::DrawThemed(HDC hDC, HTHEME hTheme) const
 {
     // The theme chooses the colour: a marked row looks like any other in this look.
-    if (std::optional<std::wstring> strText = ToThemeText(m_strText))
+    if (std::optional<std::wstring> strText = WidenText(m_strText))
         GetThemeLibrary().DrawThemeText(hTheme, hDC, EBP_NORMALGROUPBACKGROUND, 0, strText->c_str(), -1,
                                         kSideBarTextFlags, kThemeTextFlags2, &m_rcRow);
     DrawUnderline(hDC);

@@ -9,10 +9,10 @@ namespace
 constexpr WPARAM kEditRowTextLimit = 64;
 } // namespace
 
-int GetSideBarTitleHeight(int nDrawStyle)
+int GetSideBarTitleHeight(InterfaceLook drawStyle)
 {
     int nHeight = ::GetSystemMetrics(SM_CYCAPTION);
-    if (nDrawStyle == SIDEBAR_STYLE_XP && GetThemeLibrary().IsAppThemed())
+    if (drawStyle == InterfaceLook::VisualStyles && GetThemeLibrary().IsAppThemed())
         nHeight = ::MulDiv(nHeight, 9, 8);
     return nHeight;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/child_wnd.h"
+#include "model/interface_look.h"
 
 #include <windows.h>
 #include <uxtheme.h>
@@ -14,7 +15,7 @@
 class CSideBar;
 
 // Title bars grow by 9/8 only where the visual styles draw them; rows always do.
-int GetSideBarTitleHeight(int nDrawStyle);
+int GetSideBarTitleHeight(InterfaceLook drawStyle);
 int GetSideBarRowHeight();
 
 // A link row: a line of text that posts its identifier as a command when clicked.
@@ -118,7 +119,8 @@ public:
     // Places the title bar, its chevron and the rows in content coordinates, the group's top
     // left corner at (nLeft, nTop); returns the group's bottom. Edit rows move their windows,
     // which stand nScrollPos above their content place.
-    int Layout(HDC hDC, int nLeft, int nTop, int nRight, int nDrawStyle, HTHEME hTheme, int nScrollPos);
+    int Layout(HDC hDC, int nLeft, int nTop, int nRight, InterfaceLook drawStyle, HTHEME hTheme,
+               int nScrollPos);
     // Draws what the last layout placed, the rows that meet rcUpdate.
     void Draw(HDC hDC, HTHEME hTheme, const RECT& rcUpdate) const;
     const RECT& GetRect() const { return m_rcGroup; }

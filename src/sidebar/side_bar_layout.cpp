@@ -5,6 +5,7 @@
 
 #include "framework/scopes.h"
 #include "framework/theme_library.h"
+#include "framework/wide_text.h"
 
 #include <vsstyle.h>
 
@@ -39,7 +40,7 @@ void CSideBar::EnsureLayout()
 
 CThemeHandle CSideBar::OpenTheme() const
 {
-    if (m_nDrawStyle != SIDEBAR_STYLE_CLASSIC && GetThemeLibrary().IsAppThemed())
+    if (m_drawStyle != InterfaceLook::Classic && GetThemeLibrary().IsAppThemed())
         return CThemeHandle(GetThemeLibrary().OpenThemeData(m_hWnd, L"EXPLORERBAR"));
     return CThemeHandle();
 }
@@ -65,7 +66,8 @@ void CSideBar::Layout()
     int nTop = kMargin;
     for (const std::unique_ptr<CSideBarGroup>& pGroup : m_groups)
     {
-        nBottom = pGroup->Layout(dc.get(), kMargin, nTop, rcArea.right - kMargin, m_nDrawStyle, theme.get(), nPos);
+        nBottom =
+            pGroup->Layout(dc.get(), kMargin, nTop, rcArea.right - kMargin, m_drawStyle, theme.get(), nPos);
         nTop = nBottom + kMargin;
     }
     // Showing or hiding the scroll bar changes the width: that asks for another layout.
@@ -74,10 +76,10 @@ void CSideBar::Layout()
     UpdateScrollBar(nBottom + kMargin);
 }
 
-int CSideBarGroup::Layout(HDC hDC, int nLeft, int nTop, int nRight, int nDrawStyle, HTHEME hTheme,
+int CSideBarGroup::Layout(HDC hDC, int nLeft, int nTop, int nRight, InterfaceLook drawStyle, HTHEME hTheme,
                           int nScrollPos)
 {
-    if (nDrawStyle == SIDEBAR_STYLE_CLASSIC)
+    if (drawStyle == InterfaceLook::Classic)
         m_look = ESideBarLook::Classic;
     else if (hTheme != nullptr && GetThemeLibrary().IsAppThemed())
         m_look = ESideBarLook::Themed;
@@ -86,7 +88,7 @@ int CSideBarGroup::Layout(HDC hDC, int nLeft, int nTop, int nRight, int nDrawSty
 
     // Title bars grow by 9/8 only where the visual styles draw them; rows always do.
     const int nCaption = ::GetSystemMetrics(SM_CYCAPTION);
-    const int nTitle = GetSideBarTitleHeight(nDrawStyle);
+    const int nTitle = GetSideBarTitleHeight(drawStyle);
     const int nRow = GetSideBarRowHeight();
     m_rcGroup = RECT{nLeft, nTop, nRight, nTop + nTitle + (m_bCollapsed ? 0 : GetItemCount() * nRow)};
 
@@ -118,7 +120,7 @@ int CSideBarGroup::Layout(HDC hDC, int nLeft, int nTop, int nRight, int nDrawSty
     // The clickable part of a title bar: from the group's left edge to the chevron's right edge.
     m_rcTitleHit = RECT{nLeft, m_rcChevron.top, m_rcChevron.right, m_rcChevron.bottom};
 
-    const bool bThemedRows = hRowTheme != nullptr && nDrawStyle == SIDEBAR_STYLE_XP;
+    const bool bThemedRows = hRowTheme != nullptr && drawStyle == InterfaceLook::VisualStyles;
     int y = rcColumn.top;
     for (const std::unique_ptr<CSideBarItem>& pItem : m_items)
     {
@@ -144,7 +146,7 @@ void CSideBarItem::Layout(HDC hDC, const RECT& rcRow, bool bThemed, HTHEME hThem
     if (m_bThemed)
     {
         m_rcHit = rcRow;
-        if (std::optional<std::wstring> strText = ToThemeText(m_strText))
+        if (std::optional<std::wstring> strText = WidenText(m_strText))
             GetThemeLibrary().GetThemeTextExtent(hTheme, hDC, EBP_NORMALGROUPBACKGROUND, 0, strText->c_str(),
                                                  -1, kSideBarTextFlags, &rcRow, &m_rcHit);
         return;

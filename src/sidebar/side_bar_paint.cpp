@@ -37,19 +37,6 @@ void DrawChevron(HDC hDC, const RECT& rcBox, BOOL bCollapsed)
     }
 }
 
-std::optional<std::wstring> ToThemeText(const std::string& strText)
-{
-    const int nLength = ::MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, strText.c_str(), -1, nullptr, 0);
-    if (nLength <= 0)
-        return std::nullopt;
-    std::wstring strWide(static_cast<size_t>(nLength), L'\0');
-    if (::MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, strText.c_str(), -1, strWide.data(), nLength) !=
-        nLength)
-        return std::nullopt;
-    strWide.resize(static_cast<size_t>(nLength - 1));
-    return strWide;
-}
-
 void CSideBar::OnPaint()
 {
     CPaintDC dc(m_hWnd);
@@ -71,7 +58,7 @@ void CSideBar::DrawContent(HDC hDC, const RECT& rcArea, const RECT& rcUpdate) co
     // Without the theme's data the background keeps the paint context's colour and the groups,
     // given no theme, draw their own look.
     const CThemeHandle theme = OpenTheme();
-    if (m_nDrawStyle == SIDEBAR_STYLE_CLASSIC)
+    if (m_drawStyle == InterfaceLook::Classic)
         FillSolidRect(hDC, rcArea, ::GetSysColor(COLOR_WINDOW));
     else if (theme)
         GetThemeLibrary().DrawThemeBackground(theme.get(), hDC, EBP_HEADERBACKGROUND, 0, &rcArea, nullptr);

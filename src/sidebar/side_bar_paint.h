@@ -6,9 +6,6 @@
 
 #include <windows.h>
 
-#include <optional>
-#include <string>
-
 // Title and row texts: one line, centred vertically, cut with an ellipsis.
 constexpr UINT kSideBarTextFlags = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
 
@@ -17,6 +14,3 @@ CFontHandle CreateSideBarBoldFont();
 
 // Two chevrons in the box with the current pen: pointing up while open, down while collapsed.
 void DrawChevron(HDC hDC, const RECT& rcBox, BOOL bCollapsed);
-
-// The text in UTF-16 for the theme functions; none when the conversion fails.
-std::optional<std::wstring> ToThemeText(const std::string& strText);

@@ -163,7 +163,8 @@ TEST_F(DialogRoutingTest, DeclinedMessagesGetTheDefaultProcessing)
     {
         Answer answer;
         bool bApplied;
-    } cases[] = {{Answer::take, false}, {Answer::decline, true}, {Answer::take, false}, {Answer::byDefault, true}};
+    } cases[] = {
+        {Answer::take, false}, {Answer::decline, true}, {Answer::take, false}, {Answer::byDefault, true}};
     int nCase = 0;
     for (const auto& c : cases)
     {

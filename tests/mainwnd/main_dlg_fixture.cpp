@@ -42,12 +42,7 @@ CSideBar& MainDlgTest::SideBar() const
 
 void MainDlgTest::MoveRing(int slot, int position)
 {
-    HWND hBar = Item(IDC_BANDE1 + slot);
-    const bool vertical = (::GetWindowLongA(hBar, GWL_STYLE) & TBS_VERT) != 0;
-    const UINT scroll = vertical ? WM_VSCROLL : WM_HSCROLL;
-    ::SendMessageA(hBar, TBM_SETPOS, TRUE, position);
-    for (WORD code : {WORD{TB_THUMBTRACK}, WORD{TB_THUMBPOSITION}, WORD{TB_ENDTRACK}})
-        ::SendMessageA(m_hDlg, scroll, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(hBar));
+    DragSelector(Item(IDC_BANDE1 + slot), position);
 }
 
 void MainDlgTest::MoveRings(const RingPositions& positions)

@@ -197,6 +197,56 @@ TEST_F(MainDlgTest, WideToolTipGetsTheSameText)
     EXPECT_EQ(std::wstring(info.lpszText).substr(0, 10), L"Tol\u00e9rance ");
 }
 
+// The text of the one tool of a trackbar's own tooltip.
+std::string TipText(HWND hTip)
+{
+    char szText[80] = {};
+    TTTOOLINFOA ti{};
+    ti.cbSize = sizeof ti;
+    if (!::SendMessageA(hTip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&ti)))
+        return "no tool";
+    ti.lpszText = szText;
+    ::SendMessageA(hTip, TTM_GETTEXTA, sizeof szText, reinterpret_cast<LPARAM>(&ti));
+    return szText;
+}
+
+// While its thumb is held, a selector's tip names the colour, not the trackbar's raw position;
+// a text that is no position of the ring is left as the trackbar wrote it.
+TEST_F(MainDlgTest, HeldSelectorsTipNamesTheColour)
+{
+    m_settings.m_nRingMode = kRingMode6;
+    Open();
+    MoveRings({6, 3, 10, 2, 7, 7});
+    const char* const names[] = {"Vert", "Rouge", "Blanc", "Or", "Violet", "Blanc"};
+    for (int slot = 0; slot < 6; ++slot)
+    {
+        HWND hBar = Item(IDC_BANDE1 + slot);
+        HWND hTip = reinterpret_cast<HWND>(::SendMessageA(hBar, TBM_GETTOOLTIPS, 0, 0));
+        ASSERT_NE(hTip, nullptr) << slot;
+        RECT rcThumb{};
+        ::SendMessageA(hBar, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&rcThumb));
+        const LPARAM ptThumb =
+            MAKELPARAM((rcThumb.left + rcThumb.right) / 2, (rcThumb.top + rcThumb.bottom) / 2);
+        ::SendMessageA(hBar, WM_LBUTTONDOWN, MK_LBUTTON, ptThumb);
+        ::SendMessageA(hBar, WM_MOUSEMOVE, MK_LBUTTON, ptThumb);
+        EXPECT_EQ(TipText(hTip), names[slot]) << slot;
+        ::SendMessageA(hBar, WM_LBUTTONUP, 0, ptThumb);
+
+        for (const wchar_t* pszRaw : {L"0", L"11", L"abc"})
+        {
+            TTTOOLINFOW ti{};
+            ti.cbSize = sizeof ti;
+            ASSERT_TRUE(::SendMessageW(hTip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&ti)));
+            ti.lpszText = const_cast<wchar_t*>(pszRaw);
+            ::SendMessageW(hTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&ti));
+            EXPECT_EQ(ti.lpszText, pszRaw) << "the trackbar's text is given back";
+            char szRaw[8] = {};
+            ::WideCharToMultiByte(CP_ACP, 0, pszRaw, -1, szRaw, sizeof szRaw, nullptr, nullptr);
+            EXPECT_EQ(TipText(hTip), szRaw) << slot;
+        }
+    }
+}
+
 TEST_F(MainDlgTest, QuitClosesTheWindow)
 {
     Open();

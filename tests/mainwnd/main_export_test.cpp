@@ -1,6 +1,7 @@
 // The main window's export commands as the menus send them: the clipboard's text and bitmap, a
 // clipboard held by another window, the saved file, printing without a printer and the menus.
 #include "main_dlg_fixture.h"
+#include "temp_files.h"
 #include "modal_step.h"
 
 #include "framework/clipboard.h"
@@ -76,13 +77,6 @@ std::string ClipboardText()
     const auto* p = static_cast<const char*>(lock.get());
     const std::string text(p, strnlen(p, ::GlobalSize(hText)));
     return text.size() < ::GlobalSize(hText) ? text + '\0' : text;
-}
-
-std::string TempPath(const char* pszName)
-{
-    char szDir[MAX_PATH] = {};
-    ::GetTempPathA(sizeof szDir, szDir);
-    return std::string(szDir) + pszName;
 }
 
 class MainExportTest : public MainDlgTest

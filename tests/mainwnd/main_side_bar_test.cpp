@@ -67,7 +67,7 @@ TEST_P(MainSideBarTest, ShowsTheThreeGroupsOpenWithTheirRows)
     HWND hBar = dlg.GetDlgItem(IDC_SIDEBAR);
     auto* pSideBar = dynamic_cast<CSideBar*>(CWnd::FromHandle(hBar));
     ASSERT_NE(pSideBar, nullptr);
-    EXPECT_EQ(pSideBar->GetDrawStyle(), SIDEBAR_STYLE_XP);
+    EXPECT_EQ(pSideBar->GetDrawStyle(), InterfaceLook::VisualStyles);
     ASSERT_EQ(pSideBar->GetGroupCount(), 3);
     for (int g = 0; g < 3; ++g)
     {
@@ -109,7 +109,7 @@ struct ContentCase
     std::vector<UINT> seriesRows;
     std::array<bool, 3> collapsed;
     const char* topmostText;
-    int style;
+    InterfaceLook style;
 };
 
 // Only a stored 0 collapses a group and only a stored 1 is topmost; any series flag other than
@@ -123,7 +123,7 @@ const ContentCase kContents[] = {
      {1017, 1018, 1019, 1020, 1021, 1022, 1023},
      {false, false, false},
      "Afficher au premier plan",
-     SIDEBAR_STYLE_XP},
+     InterfaceLook::VisualStyles},
     {"NoSeriesCollapsedCalcs",
      {0, 0, 0, 0, 0, 0, 0},
      {1, 1, 0},
@@ -132,7 +132,7 @@ const ContentCase kContents[] = {
      {},
      {false, false, true},
      "Afficher au premier plan",
-     SIDEBAR_STYLE_CLASSIC},
+     InterfaceLook::Classic},
     {"TopmostSeriesE192Only",
      {0, 0, 0, 0, 0, 0, 5},
      {0, 1, 1},
@@ -141,7 +141,7 @@ const ContentCase kContents[] = {
      {1023},
      {true, false, false},
      "Enlever du premier plan",
-     SIDEBAR_STYLE_XP},
+     InterfaceLook::VisualStyles},
     {"OddStoredValues",
      {0, 0, 0, 0, 0, 0, 0},
      {0, 2, -1},
@@ -150,7 +150,7 @@ const ContentCase kContents[] = {
      {},
      {true, false, false},
      "Afficher au premier plan",
-     SIDEBAR_STYLE_CLASSIC},
+     InterfaceLook::Classic},
     {"NegativeStyle",
      {0, 0, 0, 0, 0, 0, 0},
      {1, 1, 1},
@@ -159,7 +159,7 @@ const ContentCase kContents[] = {
      {},
      {false, false, false},
      "Afficher au premier plan",
-     SIDEBAR_STYLE_CLASSIC},
+     InterfaceLook::Classic},
 };
 
 class SideBarContentTest : public CWindowTest, public ::testing::WithParamInterface<ContentCase>

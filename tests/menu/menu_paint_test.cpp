@@ -15,7 +15,7 @@ constexpr int kHeight = 24;
 
 CMenuPaintTools MakeTools(bool bClassic)
 {
-    CNewMenu::SetMenuDrawMode(bClassic ? 1 : 0);
+    CNewMenu::SetMenuDrawMode(bClassic ? InterfaceLook::Classic : InterfaceLook::VisualStyles);
     return CreateMenuPaintTools(bClassic);
 }
 

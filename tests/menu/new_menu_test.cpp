@@ -162,7 +162,7 @@ TEST_F(NewMenuTest, ShownMenuHasTheLookOfTheSwitch)
     const COLORREF crHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
     for (const bool bClassic : {false, true})
     {
-        CNewMenu::SetMenuDrawMode(bClassic ? 1 : 0);
+        CNewMenu::SetMenuDrawMode(bClassic ? InterfaceLook::Classic : InterfaceLook::VisualStyles);
         CNewMenu menu;
         ASSERT_TRUE(menu.LoadMenu(IDM_CONTEXT));
         menu.SetAccelerators(m_hAccel);

@@ -118,6 +118,23 @@ TEST(MainState, EachActionLeavesTheWindowShowingWhatFollowsFromIt)
     }
 }
 
+// The options sheet's OK changes the ring count through the same rule as the ring commands,
+// whatever else it changed, and leaves the state alone when only the picture changed.
+TEST(MainState, OptionsChangeTheRingCountAsTheCommandsDo)
+{
+    const MainState start =
+        WithFields(TypeValue(ChooseUnit(Started(kRingMode5, kGreyRedGold), kUnitKiloOhm), "4,75"), "4750",
+                   "2 (U=R*I)", "", "");
+    const PictureOptions picture{true, false, "fond.bmp"};
+    for (int ringMode : {kRingMode4, kRingMode5, kRingMode6})
+    {
+        MainState expected = ringMode == kRingMode5 ? start : ChooseRingCount(start, ringMode);
+        expected.picture = picture;
+        EXPECT_EQ(ApplyOptions(start, ringMode, picture), expected) << ringMode;
+    }
+    EXPECT_EQ(ApplyOptions(start, kRingMode5, start.picture), start);
+}
+
 struct CalcCase
 {
     const char* name;

@@ -1,5 +1,8 @@
-// The options pages' rules: background modes and the language list, both ways.
+// The options pages' rules: background modes and the language list, both ways; the looks a
+// stored style gives.
 #include "model/options_rules.h"
+
+#include "model/interface_look.h"
 
 #include <gtest/gtest.h>
 
@@ -60,3 +63,25 @@ TEST(OptionsRulesTest, LanguageListSelectionRoundTrips)
     EXPECT_EQ(LanguageSettingOf(-1, names), "");
 }
 } // namespace
+
+// A stored look outside the list: the side bar falls back on the classic look, the menus on the
+// visual-styles one, as each did on its own.
+TEST(InterfaceLookRules, EachPartHasItsOwnFallback)
+{
+    const struct
+    {
+        int nStored;
+        InterfaceLook sideBar;
+        InterfaceLook menus;
+    } cases[] = {
+        {kStyleVisualStyles, InterfaceLook::VisualStyles, InterfaceLook::VisualStyles},
+        {kStyleClassic, InterfaceLook::Classic, InterfaceLook::Classic},
+        {2, InterfaceLook::Classic, InterfaceLook::VisualStyles},
+        {-1, InterfaceLook::Classic, InterfaceLook::VisualStyles},
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(SideBarLookOf(c.nStored), c.sideBar) << c.nStored;
+        EXPECT_EQ(MenuLookOf(c.nStored), c.menus) << c.nStored;
+    }
+}

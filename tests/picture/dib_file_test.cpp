@@ -1,6 +1,7 @@
 // Packed images and bitmap files: sizes by colour depth, the file's header fields, and pixels that
 // come back unchanged when the file is read again.
 #include "canvas.h"
+#include "temp_files.h"
 
 #include "framework/scopes.h"
 #include "picture/dib_file.h"
@@ -17,12 +18,6 @@
 
 namespace
 {
-std::string TempPath(const char* pszName)
-{
-    char szDir[MAX_PATH] = {};
-    ::GetTempPathA(sizeof szDir, szDir);
-    return std::string(szDir) + pszName;
-}
 
 std::vector<unsigned char> ReadFile(const std::string& path)
 {

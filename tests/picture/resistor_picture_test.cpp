@@ -1,6 +1,7 @@
 // The resistor picture painted into memory: ring colours and places in both orientations, the
 // shaded rings, the rings left out by the ring count, the scales and the background picture.
 #include "canvas.h"
+#include "temp_files.h"
 
 #include "picture/resistor_picture.h"
 #include "model/ring_colours.h"
@@ -153,7 +154,7 @@ class ResistorPictureTest : public ::testing::Test
 protected:
     void Paint(int ringMode, bool bHorizontal, const std::string& strBackground = std::string())
     {
-        const CPictureSettings settings{bHorizontal, false, strBackground};
+        const PictureOptions settings{bHorizontal, false, strBackground};
         DrawResistorPicture(m_canvas.dc(), {0, 0, kClientWidth, kClientHeight}, State(ringMode), settings);
     }
 
@@ -263,42 +264,10 @@ TEST_F(ResistorPictureTest, BuiltInBackgroundIsCopiedUnscaledToTheCorner)
     EXPECT_EQ(m_canvas.Pixel(10, 372), ButtonFace());
 }
 
-std::string TempPath(const char* pszName)
-{
-    char szDir[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, szDir);
-    return std::string(szDir) + pszName;
-}
-
-// A 24-bit bitmap file of one colour.
-void WriteBitmapFile(const std::string& strPath, int nWidth, int nHeight, COLORREF crColor)
-{
-    const int nStride = (nWidth * 3 + 3) / 4 * 4;
-    BITMAPINFOHEADER info{sizeof(info), nWidth, nHeight, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(nStride * nHeight);
-    std::string row(static_cast<size_t>(nStride), '\0');
-    for (int x = 0; x < nWidth; ++x)
-    {
-        row[static_cast<size_t>(x * 3)] = static_cast<char>(GetBValue(crColor));
-        row[static_cast<size_t>(x * 3 + 1)] = static_cast<char>(GetGValue(crColor));
-        row[static_cast<size_t>(x * 3 + 2)] = static_cast<char>(GetRValue(crColor));
-    }
-    FILE* f = std::fopen(strPath.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(&file, sizeof(file), 1, f);
-    std::fwrite(&info, sizeof(info), 1, f);
-    for (int y = 0; y < nHeight; ++y)
-        std::fwrite(row.data(), 1, row.size(), f);
-    std::fclose(f);
-}
-
 TEST_F(ResistorPictureTest, BackgroundFileIsDrawnAtItsOwnSize)
 {
     const std::string strPath = TempPath("vantrel-picture-background.bmp");
-    WriteBitmapFile(strPath, 120, 10, RGB(200, 30, 90));
+    ASSERT_TRUE(WriteColourBitmap(strPath, 120, 10, RGB(200, 30, 90)));
     Paint(kRingMode4, false, strPath);
     ::DeleteFileA(strPath.c_str());
     // Right of the upright body and above the scales only the file's picture lies.
@@ -329,7 +298,7 @@ TEST_F(ResistorPictureTest, BackgroundThatCannotBeLoadedLeavesTheButtonFace)
 TEST_F(ResistorPictureTest, DamagedBackgroundFilesDrawNoPicture)
 {
     const std::string strPath = TempPath("vantrel-picture-damaged.bmp");
-    WriteBitmapFile(strPath, 120, 10, RGB(200, 30, 90));
+    ASSERT_TRUE(WriteColourBitmap(strPath, 120, 10, RGB(200, 30, 90)));
     std::vector<char> sound;
     {
         FILE* f = std::fopen(strPath.c_str(), "rb");
@@ -374,10 +343,10 @@ TEST_F(ResistorPictureTest, DamagedBackgroundFilesDrawNoPicture)
 TEST_F(ResistorPictureTest, BackgroundFileChangedSinceTheLastPaintIsReadAgain)
 {
     const std::string strPath = TempPath("vantrel-picture-changing.bmp");
-    WriteBitmapFile(strPath, 120, 10, RGB(200, 30, 90));
+    ASSERT_TRUE(WriteColourBitmap(strPath, 120, 10, RGB(200, 30, 90)));
     Paint(kRingMode4, false, strPath);
     EXPECT_EQ(m_canvas.Pixel(100, 0), RGB(200, 30, 90));
-    WriteBitmapFile(strPath, 130, 10, RGB(20, 160, 60));
+    ASSERT_TRUE(WriteColourBitmap(strPath, 130, 10, RGB(20, 160, 60)));
     Paint(kRingMode4, false, strPath);
     EXPECT_EQ(m_canvas.Pixel(125, 0), RGB(20, 160, 60));
     ::DeleteFileA(strPath.c_str());

@@ -39,7 +39,7 @@ BOOL CALLBACK VisitMainWindow(HWND hWnd, LPARAM)
     else
     {
         g_nValuesDuringRun = CountValues(kLastState);
-        ::SendMessageA(pDlg->GetDlgItem(IDC_BANDE1), TBM_SETPOS, TRUE, 4);
+        CWindowTest::DragSelector(pDlg->GetDlgItem(IDC_BANDE1), 4);
         ::SendMessageA(hWnd, WM_COMMAND, ID_QUIT, 0);
     }
     return FALSE;

@@ -7,6 +7,7 @@
 #include "res/resource.h"
 #include "shell/resistor_app.h"
 #include "window_test.h"
+#include "temp_files.h"
 
 #include <commctrl.h>
 
@@ -114,35 +115,6 @@ INSTANTIATE_TEST_SUITE_P(Looks, FirstPaintTest, ::testing::Values(kStyleVisualSt
                          [](const ::testing::TestParamInfo<int>& param)
                          { return param.param == kStyleVisualStyles ? "VisualStyles" : "Classic"; });
 
-// A 40 x 20 picture of 24 bits per pixel, every pixel the colour.
-std::string WriteSmallBitmap(const char* pszName, COLORREF cr)
-{
-    char szDir[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, szDir);
-    const std::string strPath = std::string(szDir) + pszName;
-    const int nWidth = 40;
-    const int nHeight = 20;
-    const int nRow = (nWidth * 3 + 3) / 4 * 4;
-    std::vector<std::uint8_t> pixels(static_cast<size_t>(nRow * nHeight));
-    for (int y = 0; y < nHeight; ++y)
-        for (int x = 0; x < nWidth; ++x)
-        {
-            std::uint8_t* p = &pixels[static_cast<size_t>(y * nRow + x * 3)];
-            p[0] = GetBValue(cr);
-            p[1] = GetGValue(cr);
-            p[2] = GetRValue(cr);
-        }
-    BITMAPINFOHEADER info{sizeof info, nWidth, nHeight, 1, 24, BI_RGB, static_cast<DWORD>(pixels.size()),
-                          0,           0,      0,       0};
-    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof file + sizeof info + pixels.size()), 0, 0,
-                          sizeof file + sizeof info};
-    std::ofstream out(strPath, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
-    return strPath;
-}
-
 int g_nWindowsSeen = 0;
 CAppSettings* g_pReplacementSettings = nullptr;
 
@@ -179,7 +151,8 @@ TEST_F(FirstReplacementTest, UprightWindowWithABitmapFileBecomesHorizontal)
     settings.m_nStyle = kStyleVisualStyles;
     settings.m_nTransparency = 50;
     settings.m_bGradient = FALSE;
-    settings.m_strBackground = WriteSmallBitmap("vantrel-first-replacement.bmp", RGB(40, 90, 200));
+    settings.m_strBackground = TempPath("vantrel-first-replacement.bmp");
+    ASSERT_TRUE(WriteColourBitmap(settings.m_strBackground, 40, 20, RGB(40, 90, 200)));
     for (BOOL& bUse : settings.m_bUseSeries)
         bUse = FALSE;
     settings.m_bUseSeries[0] = TRUE;

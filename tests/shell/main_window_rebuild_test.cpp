@@ -92,7 +92,7 @@ BOOL CALLBACK VisitMainWindow(HWND hWnd, LPARAM)
     if (g_seen.size() == 1)
     {
         // The user's state, then the options accepted: the new window runs inside this call.
-        ::SendMessageA(hFirstRing, TBM_SETPOS, TRUE, 7);
+        CWindowTest::DragSelector(hFirstRing, 7);
         sideBar.ExpandGroup(2, 0);
         ::SetWindowPos(hWnd, nullptr, 120, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         g_pSettings->m_nOrientation = g_nNewOrientation;
@@ -106,7 +106,7 @@ BOOL CALLBACK VisitMainWindow(HWND hWnd, LPARAM)
     else
     {
         // Moved once more before closing: the replaced window must not write its older state.
-        ::SendMessageA(hFirstRing, TBM_SETPOS, TRUE, 3);
+        CWindowTest::DragSelector(hFirstRing, 3);
         ::SendMessageA(hWnd, WM_COMMAND, ID_QUIT, 0);
     }
     return FALSE;

@@ -47,12 +47,14 @@ protected:
     void TearDown() override
     {
         m_sheet.reset();
+        if (m_hOwner != nullptr)
+            ::DestroyWindow(m_hOwner);
         CWindowTest::TearDown();
     }
     // The sheet with the pages given shown once each (the first always is), then OK's notice.
     void Open(const std::vector<int>& pages = {0, 1, 2})
     {
-        m_sheet = std::make_unique<COptionsDlg>(nullptr, m_settings, kLanguages);
+        m_sheet = std::make_unique<COptionsDlg>(m_hOwner, m_settings, kLanguages);
         m_hSheet = m_sheet->Create();
         ASSERT_NE(m_hSheet, nullptr);
         for (int nPage : pages)
@@ -75,6 +77,8 @@ protected:
     }
 
     CAppSettings m_settings;
+    // The window the sheet is opened over; none unless a test makes one.
+    HWND m_hOwner = nullptr;
     std::unique_ptr<COptionsDlg> m_sheet;
     HWND m_hSheet = nullptr;
 };
@@ -160,8 +164,12 @@ TEST_F(OptionsDlgTest, ChangesMadeInTheControlsAreStored)
     EXPECT_EQ(std::string(szFirst), LoadResourceString(::GetModuleHandleA(nullptr), IDS_LANGUAGE_NAME));
 }
 
+// The box is titled with the program's window over which the sheet opened, not with the page.
 TEST_F(OptionsDlgTest, NoSeriesCheckedSaysSoAndKeepsE3)
 {
+    m_hOwner =
+        ::CreateWindowExA(0, "STATIC", "Vantrel", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(m_hOwner, nullptr);
     Open();
     for (int id = IDC_OPT_E6; id <= IDC_OPT_E192; ++id)
         ::CheckDlgButton(Page(0), id, BST_UNCHECKED);
@@ -172,12 +180,12 @@ TEST_F(OptionsDlgTest, NoSeriesCheckedSaysSoAndKeepsE3)
             HWND hBox = FindThreadWindow("#32770", m_hSheet);
             if (hBox == nullptr)
                 return false;
-            strMessage = "shown";
+            strMessage = WindowText(hBox);
             ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
             return true;
         });
     Apply();
-    EXPECT_EQ(strMessage, "shown");
+    EXPECT_EQ(strMessage, "Vantrel");
     EXPECT_EQ(Describe(m_settings).substr(0, 10), std::to_string(m_settings.m_nRingMode) + "|1000000|");
 }
 

@@ -64,7 +64,8 @@ COLORREF SideBarTest::Pixel(int x, int y) const
 int SideBarTest::TitleHeight() const
 {
     const int nCaption = ::GetSystemMetrics(SM_CYCAPTION);
-    const bool bThemed = m_sideBar.GetDrawStyle() == SIDEBAR_STYLE_XP && GetThemeLibrary().IsAppThemed();
+    const bool bThemed =
+        m_sideBar.GetDrawStyle() == InterfaceLook::VisualStyles && GetThemeLibrary().IsAppThemed();
     return bThemed ? ::MulDiv(nCaption, 9, 8) : nCaption;
 }
 

@@ -39,7 +39,7 @@ struct LookColours
     COLORREF underline;
 };
 
-class SideBarPaintTest : public SideBarTest, public ::testing::WithParamInterface<int>
+class SideBarPaintTest : public SideBarTest, public ::testing::WithParamInterface<InterfaceLook>
 {
 protected:
     void SetUp() override
@@ -51,7 +51,7 @@ protected:
         if (hTheme != nullptr)
         {
             GetThemeLibrary().CloseThemeData(hTheme);
-            if (GetParam() == SIDEBAR_STYLE_XP)
+            if (GetParam() == InterfaceLook::VisualStyles)
                 GTEST_SKIP() << "the theme draws this look";
         }
     }
@@ -59,7 +59,7 @@ protected:
     LookColours Colours() const
     {
         const COLORREF crHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
-        if (GetParam() == SIDEBAR_STYLE_CLASSIC)
+        if (GetParam() == InterfaceLook::Classic)
             return {::GetSysColor(COLOR_WINDOW),  ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_WINDOW),
                     ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNTEXT), ::GetSysColor(COLOR_BTNTEXT)};
         // Themed but without the theme's parts, the background is the paint context's own.
@@ -153,7 +153,8 @@ TEST_P(SideBarPaintTest, ChevronPointsUpWhileOpenAndDownWhileCollapsed)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Looks, SideBarPaintTest, ::testing::Values(SIDEBAR_STYLE_CLASSIC, SIDEBAR_STYLE_XP),
-                         [](const ::testing::TestParamInfo<int>& look)
-                         { return look.param == SIDEBAR_STYLE_CLASSIC ? "Classic" : "Drawn"; });
+INSTANTIATE_TEST_SUITE_P(Looks, SideBarPaintTest,
+                         ::testing::Values(InterfaceLook::Classic, InterfaceLook::VisualStyles),
+                         [](const ::testing::TestParamInfo<InterfaceLook>& look)
+                         { return look.param == InterfaceLook::Classic ? "Classic" : "Drawn"; });
 } // namespace

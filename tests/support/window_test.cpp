@@ -3,6 +3,8 @@
 
 #include "framework/wnd.h"
 
+#include <commctrl.h>
+
 #include <atomic>
 #include <string>
 #include <vector>
@@ -59,6 +61,15 @@ std::string CWindowTest::WindowText(HWND hWnd)
     std::string text(static_cast<size_t>(::GetWindowTextLengthA(hWnd)) + 1, '\0');
     text.resize(static_cast<size_t>(::GetWindowTextA(hWnd, text.data(), static_cast<int>(text.size()))));
     return text;
+}
+
+void CWindowTest::DragSelector(HWND hBar, int position)
+{
+    const bool bVertical = (::GetWindowLongA(hBar, GWL_STYLE) & TBS_VERT) != 0;
+    const UINT scroll = bVertical ? WM_VSCROLL : WM_HSCROLL;
+    ::SendMessageA(hBar, TBM_SETPOS, TRUE, position);
+    for (WORD code : {WORD{TB_THUMBTRACK}, WORD{TB_THUMBPOSITION}, WORD{TB_ENDTRACK}})
+        ::SendMessageA(::GetParent(hBar), scroll, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(hBar));
 }
 
 bool CWindowTest::IsAbove(HWND hUpper, HWND hLower)

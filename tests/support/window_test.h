@@ -19,4 +19,8 @@ protected:
     static std::string WindowText(HWND hWnd);
     // hUpper comes before hLower in the desktop's order of top-level windows.
     static bool IsAbove(HWND hUpper, HWND hLower);
+
+public:
+    // The user drags selector hBar to position: its parent hears the codes of a drag.
+    static void DragSelector(HWND hBar, int position);
 };
