@@ -1,4 +1,4 @@
-// Exact decimals: the double of a decimal, and the shortest decimal of a double.
+// The shortest decimal of a double, and back.
 #include "model/decimal_value.h"
 
 #include <gtest/gtest.h>
@@ -9,18 +9,8 @@
 
 namespace
 {
-TEST(DecimalToDouble, EqualDecimalsGiveEqualDoubles)
-{
-    EXPECT_EQ(DecimalToDouble({47, -1}), 4.7);
-    EXPECT_EQ(DecimalToDouble({470, -2}), 4.7);
-    EXPECT_EQ(DecimalToDouble({15, -4}), 0.0015);
-    EXPECT_EQ(DecimalToDouble({999, 12}), 999e12);
-    EXPECT_EQ(DecimalToDouble({0, 5}), 0.0);
-}
-
 TEST(ShortDecimal, FewestDigitsWithinABillionth)
 {
-    const double justBelow = std::nextafter(4.7e6, 0.0);
     const struct
     {
         double value;
@@ -28,16 +18,10 @@ TEST(ShortDecimal, FewestDigitsWithinABillionth)
         std::optional<DecimalValue> decimal;
     } cases[] = {
         {4.7e6, 2, DecimalValue{47, 5}},
-        {justBelow, 2, DecimalValue{47, 5}}, // a text's reading that misses by the last bit
-        {4.7 * 1e6, 4, DecimalValue{47, 5}},
-        {0.47 * 1e3, 4, DecimalValue{47, 1}},
-        {1000.0, 1, DecimalValue{1, 3}},
-        {std::nextafter(1000.0, 0.0), 1, DecimalValue{1, 3}}, // below a power of ten
-        {999.0, 3, DecimalValue{999, 0}},
+        {std::nextafter(4.7e6, 0.0), 2, DecimalValue{47, 5}}, // a text's reading that misses by the last bit
+        {std::nextafter(1000.0, 0.0), 1, DecimalValue{1, 3}}, // just below a power of ten
         {999.0, 2, std::nullopt},
         {0.0015, 2, DecimalValue{15, -4}},
-        {4700.01, 4, std::nullopt},
-        {4700.01, 6, DecimalValue{470001, -2}},
         {4700.0 * (1.0 + 1e-8), 4, std::nullopt}, // beyond a billionth
         {1e-30, 3, std::nullopt},                 // beyond the exact powers
         {0.0, 3, std::nullopt},
@@ -57,12 +41,12 @@ TEST(ShortDecimal, RoundTripsEveryFourDigitDecimal)
     {
         for (std::uint64_t significand = 1; significand < 10'000; ++significand)
         {
-            if (significand % 10 == 0)
-            {
-                continue;
-            }
             const DecimalValue decimal{significand, exponent};
-            ASSERT_EQ(ShortDecimal(DecimalToDouble(decimal), 4), decimal) << significand << "e" << exponent;
+            if (significand % 10 != 0)
+            {
+                ASSERT_EQ(ShortDecimal(DecimalToDouble(decimal), 4), decimal)
+                    << significand << "e" << exponent;
+            }
         }
     }
 }

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
 namespace
 {
 TEST(ResistanceText, UnitByThousandsAndEveryDigitOfACode)
@@ -14,15 +12,9 @@ TEST(ResistanceText, UnitByThousandsAndEveryDigitOfACode)
         double milliohms;
         const char* text;
     } cases[] = {
-        {0.0, "0 Ohms"},           {std::numeric_limits<double>::quiet_NaN(), "0 Ohms"},
-        {1.5, "1,5 mOhms"},        {0.5, "0,5 mOhms"},
-        {999.0, "999 mOhms"},      {470.0, "470 mOhms"},
-        {1000.0, "1 Ohms"},        {49'900.0, "49,9 Ohms"},
-        {999'900.0, "999,9 Ohms"}, {1e6, "1 kOhms"},
-        {4.753e6, "4,753 kOhms"},  {-4.7e6, "4,7 kOhms"},
-        {999.9e6, "999,9 kOhms"},  {1e9, "1 MOhms"},
-        {97.6e9, "97,6 MOhms"},    {9.999e12, "9999 MOhms"},
-        {999e12, "999000 MOhms"},
+        {0.0, "0 Ohms"},           {1.5, "1,5 mOhms"},       {999.0, "999 mOhms"},     {1000.0, "1 Ohms"},
+        {999'900.0, "999,9 Ohms"}, {4.753e6, "4,753 kOhms"}, {-4.7e6, "4,7 kOhms"},    {1e9, "1 MOhms"},
+        {97.6e9, "97,6 MOhms"},    {9.999e12, "9999 MOhms"}, {999e12, "999000 MOhms"},
     };
     for (const auto& c : cases)
     {

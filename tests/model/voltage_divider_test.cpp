@@ -22,26 +22,7 @@ DividerInput Ratio(double ratio, std::size_t series, double lowest = 1e3, double
     return {1.0, ratio, true, lowest, highest, series};
 }
 
-TEST(FindDividerPairs, EqualRatiosGoToTheSmallerTotal)
-{
-    DividerInput input = Ratio(0.5, kSeriesE12Index);
-    input.inputVolts = 10.0;
-    const DividerResult result = FindDividerPairs(input);
-    ASSERT_EQ(result.fault, DividerFault::None);
-    const double halves[] = {1000, 1200, 1500, 1800, 2200, 2700, 3300, 3900, 4700, 5600};
-    ASSERT_EQ(result.pairs.size(), std::size(halves));
-    for (std::size_t i = 0; i < result.pairs.size(); ++i)
-    {
-        const DividerPair& pair = result.pairs[i];
-        EXPECT_EQ(pair.r1Ohms, halves[i]) << i;
-        EXPECT_EQ(pair.r2Ohms, halves[i]) << i;
-        EXPECT_EQ(pair.outputVolts, 5.0) << i;
-        EXPECT_EQ(pair.errorPercent, 0.0) << i;
-        EXPECT_DOUBLE_EQ(pair.milliamps, 10.0 / (2 * halves[i]) * 1000.0) << i;
-    }
-}
-
-TEST(FindDividerPairs, VoltsErrorAndCurrent)
+TEST(FindDividerPairs, EqualRatiosGoToTheSmallerTotalAndEachPairsFigures)
 {
     // 12 V to 5 V in E24: 1k8 over 1k3 gives 5,032 V (+0,645 %), as do ten and a hundred times
     // that pair, which come after it; then 5k1 over 3k6, 4,966 V (-0,690 %).
@@ -65,10 +46,6 @@ TEST(FindDividerPairs, VoltsErrorAndCurrent)
         EXPECT_NEAR(pair.errorPercent, (pair.outputVolts - 5.0) / 5.0 * 100.0, 1e-9);
         EXPECT_DOUBLE_EQ(pair.milliamps, 12.0 / total * 1000.0);
     }
-    for (std::size_t i = 1; i < result.pairs.size(); ++i)
-    {
-        EXPECT_LE(std::fabs(result.pairs[i - 1].errorPercent), std::fabs(result.pairs[i].errorPercent)) << i;
-    }
 
     // A negative input with an output between it and 0 is a ratio like any other.
     const DividerResult negative = FindDividerPairs({-12.0, -6.0, false, 1e3, 1e6, kSeriesE12Index});
@@ -84,10 +61,11 @@ TEST(FindDividerPairs, FewerPairsThanTenAndTheRangesEnds)
     ASSERT_EQ(one.pairs.size(), 1u);
     EXPECT_EQ(one.pairs[0].r1Ohms, 1e3);
     EXPECT_EQ(one.pairs[0].r2Ohms, 1e3);
-    // A total equal to the upper end is in range; below the lower end no value is taken.
-    const DividerResult ends = FindDividerPairs(Ratio(0.5, kSeriesE3Index, 1e3, 2e3));
-    ASSERT_EQ(ends.pairs.size(), 1u);
+    // A total equal to the upper end is in range (1k + 1k up to 2k); a value below the lower end is
+    // never taken, even where the total would be in range (1k + 1k from 1k5 up).
+    EXPECT_EQ(FindDividerPairs(Ratio(0.5, kSeriesE3Index, 1e3, 2e3)).pairs.size(), 1u);
     EXPECT_EQ(FindDividerPairs(Ratio(0.5, kSeriesE3Index, 1e3, 1999.0)).fault, DividerFault::NoPairInRange);
+    EXPECT_EQ(FindDividerPairs(Ratio(0.5, kSeriesE3Index, 1.5e3, 2.2e3)).fault, DividerFault::NoPairInRange);
 }
 
 TEST(FindDividerPairs, ImpossibleCases)
@@ -101,15 +79,11 @@ TEST(FindDividerPairs, ImpossibleCases)
         {{kNotANumber, 5.0, false, 1e3, 1e6}, InputNotANumber},
         {{12.0, kNotANumber, false, 1e3, 1e6}, WantedNotANumber},
         {{12.0, 5.0, false, kNotANumber, 1e6}, RangeNotANumber},
-        {{12.0, 5.0, false, 1e3, kNotANumber}, RangeNotANumber},
         {{12.0, 0.0, false, 1e3, 1e6}, WantedOutOfRange},
         {{12.0, 12.0, false, 1e3, 1e6}, WantedOutOfRange},
         {{12.0, 13.0, false, 1e3, 1e6}, WantedOutOfRange},
-        {{12.0, -5.0, false, 1e3, 1e6}, WantedOutOfRange},
-        {{0.0, 0.0, false, 1e3, 1e6}, WantedOutOfRange},
         {{0.0, 5.0, false, 1e3, 1e6}, WantedOutOfRange},
         {{12.0, 1.0, true, 1e3, 1e6}, WantedOutOfRange},
-        {{12.0, 0.0, true, 1e3, 1e6}, WantedOutOfRange},
         {{12.0, 5.0, false, 1e6, 1e3}, RangeEmpty},
         {{12.0, 5.0, false, 1e3, 1.5e3}, NoPairInRange},
         {{12.0, 5.0, false, -1e6, -1e3}, NoPairInRange},
