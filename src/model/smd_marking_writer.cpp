@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
+#include <utility>
 
 namespace
 {
