@@ -1,7 +1,12 @@
-// Time per call of the model functions that every refresh of the main window runs.
+// Time per call of the model functions that every refresh of the main window runs, and of the
+// calculation tools' work on each key typed.
+#include "model/led_resistor.h"
 #include "model/resistor_state.h"
+#include "model/smd_marking_reader.h"
+#include "model/smd_marking_writer.h"
 #include "model/standard_series.h"
 #include "model/value_text.h"
+#include "model/voltage_divider.h"
 
 #include <chrono>
 #include <cstdio>
@@ -68,6 +73,42 @@ int main()
            {
                const StandardLines lines = StandardSeriesLines(valueAt(i));
                g_sink = g_sink + lines.ohms[kSeriesE192Index] + static_cast<double>(lines.lines[0].size());
+           });
+
+    const char* const markings[] = {"472", "4701", "01C", "68X", "4K7", "R47", "1m5", "10R0", "97A", "4R7R"};
+    Report("ReadSmdMarking", kCalls,
+           [&](int i)
+           {
+               const SmdReading reading = ReadSmdMarking(markings[i % 10]);
+               g_sink = g_sink + reading.milliohms;
+           });
+
+    Report("WriteSmdMarkings", kCalls / 4,
+           [&](int i)
+           {
+               const SmdMarkings written = WriteSmdMarkings(valueAt(i));
+               g_sink =
+                   g_sink + static_cast<double>(written.fourDigit.text.size() + written.letter.text.size());
+           });
+
+    Report("ComputeLedResistor (E192)", kCalls,
+           [&](int i)
+           {
+               const LedInput input{5.0 + i % 20, 2.0, 1.0 + i % 2, 20.0, kSeriesE192Index};
+               g_sink = g_sink + ComputeLedResistor(input).standardOhms;
+           });
+
+    // The search of the defaults: E192, R1 + R2 from 1 kOhm to 1 MOhm.
+    Report("FindDividerPairs (E192, 1k to 1M)", 2'000,
+           [&](int i)
+           {
+               const DividerInput input{12.0,
+                                        0.5 + 11.0 * (i % 997) / 997.0,
+                                        false,
+                                        kDividerDefaultLowestOhms,
+                                        kDividerDefaultHighestOhms,
+                                        kSeriesE192Index};
+               g_sink = g_sink + FindDividerPairs(input).pairs.front().r1Ohms;
            });
     return 0;
 }

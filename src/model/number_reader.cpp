@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <limits>
+#include <string>
 #include <system_error>
 
 namespace
@@ -87,9 +89,15 @@ long LeadingPower(std::string_view whole, std::string_view fraction, long expone
     const std::size_t firstFraction = fraction.find_first_not_of('0');
     return -static_cast<long>(std::min<std::size_t>(firstFraction, kExponentLimit)) - 1 + exponent;
 }
-} // namespace
 
-double ReadLeadingNumber(std::string_view text)
+// What a reading took: the value, and where the number ended (0 when there was none).
+struct ScannedNumber
+{
+    double value = 0.0;
+    std::size_t end = 0;
+};
+
+ScannedNumber ScanNumber(std::string_view text)
 {
     Scanner scanner(text);
     scanner.SkipBlanks();
@@ -105,7 +113,7 @@ double ReadLeadingNumber(std::string_view text)
     }
     if (whole.empty() && fraction.empty())
     {
-        return 0.0;
+        return {};
     }
 
     long exponent = 0;
@@ -130,5 +138,44 @@ double ReadLeadingNumber(std::string_view text)
         const bool tooLarge = LeadingPower(whole, fraction, exponent) > 0;
         value = tooLarge ? std::numeric_limits<double>::infinity() : 0.0;
     }
-    return negative ? -value : value;
+    return {negative ? -value : value, scanner.Position()};
+}
+} // namespace
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+    {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back()))
+    {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+double ReadLeadingNumber(std::string_view text)
+{
+    return ScanNumber(text).value;
+}
+
+std::optional<double> ReadWholeNumber(std::string_view text)
+{
+    std::string pointed(TrimBlanks(text));
+    const std::size_t comma = pointed.find(',');
+    if (comma != std::string::npos)
+    {
+        if (pointed.find('.') != std::string::npos)
+        {
+            return std::nullopt;
+        }
+        pointed[comma] = '.';
+    }
+    const ScannedNumber number = ScanNumber(pointed);
+    if (number.end == 0 || number.end != pointed.size() || !std::isfinite(number.value))
+    {
+        return std::nullopt;
+    }
+    return number.value;
 }

@@ -2,6 +2,7 @@
 #include "model/standard_series.h"
 
 #include "model/decimal_format.h"
+#include "model/decimal_value.h"
 #include "model/resistance_range.h"
 
 #include <algorithm>
@@ -10,13 +11,6 @@
 
 namespace
 {
-// Every power of ten up to 10^22 is exact in a double.
-constexpr int kLargestExactPower = 22;
-constexpr std::array<double, kLargestExactPower + 1> kPowersOfTen = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
-};
-
 // Lower bounds 10^(e + 2) of the decades e = -1, -2, ... below 100 milliohms.
 constexpr std::array<double, 22> kSmallDecadeBounds = {
     1e1,   1e0,   1e-1,  1e-2,  1e-3,  1e-4,  1e-5,  1e-6,  1e-7,  1e-8,  1e-9,
@@ -25,22 +19,6 @@ constexpr std::array<double, 22> kSmallDecadeBounds = {
 
 // From 1 MOhm on, the search runs in ohms.
 constexpr int kOhmSearchExponent = 7;
-
-double PowerOfTen(int exponent)
-{
-    return kPowersOfTen[static_cast<std::size_t>(exponent)];
-}
-
-int DigitCount(std::uint64_t number)
-{
-    int count = 1;
-    while (number >= 10)
-    {
-        number /= 10;
-        ++count;
-    }
-    return count;
-}
 
 struct DisplayPrefix
 {
@@ -96,15 +74,15 @@ double NearestStandardValue(double milliohms, std::span<const std::uint16_t> tab
     {
         return 0.0;
     }
-    e = std::clamp(e, -kLargestExactPower, kLargestExactPower);
+    e = std::clamp(e, -kLargestExactPowerOfTen, kLargestExactPowerOfTen);
     const bool inOhms = e >= kOhmSearchExponent;
     const int searchExponent = inOhms ? e - 3 : e;
     const double value = inOhms ? milliohms * 0.001 : milliohms;
 
     // Below 100 milliohms the value is scaled up to the entries instead, so that the truncated
     // distances count steps of its own decade rather than whole milliohms.
-    const double entryScale = searchExponent >= 0 ? PowerOfTen(searchExponent) : 1.0;
-    const double target = searchExponent >= 0 ? value : value * PowerOfTen(-searchExponent);
+    const double entryScale = searchExponent >= 0 ? ExactPowerOfTen(searchExponent) : 1.0;
+    const double target = searchExponent >= 0 ? value : value * ExactPowerOfTen(-searchExponent);
     const auto distance = [&](std::uint16_t entry)
     { return std::trunc(std::fabs(entry * entryScale - target)); };
 
@@ -119,7 +97,7 @@ double NearestStandardValue(double milliohms, std::span<const std::uint16_t> tab
             bestDistance = candidate;
         }
     }
-    return e >= 0 ? best * PowerOfTen(e) : best / PowerOfTen(-e);
+    return e >= 0 ? best * ExactPowerOfTen(e) : best / ExactPowerOfTen(-e);
 }
 
 StandardLines StandardSeriesLines(double milliohms)

@@ -1,6 +1,10 @@
 // Generated texts through every text entry point: no crash under the sanitizers, and sane results.
+#include "model/number_reader.h"
 #include "model/ohms_law.h"
+#include "model/resistance_range.h"
 #include "model/resistor_state.h"
+#include "model/smd_marking_reader.h"
+#include "model/smd_marking_writer.h"
 #include "model/standard_series.h"
 #include "model/value_text.h"
 
@@ -65,6 +69,66 @@ TEST(GeneratedInput, RandomBytesAndNumberLikeTexts)
             numberLike += pieces[random() % std::size(pieces)];
         }
         ExpectSaneResults(numberLike);
+    }
+}
+
+SmdMarking WriteInCode(SmdCode code, double milliohms)
+{
+    switch (code)
+    {
+    case SmdCode::ThreeDigit:
+        return WriteThreeDigitCode(milliohms);
+    case SmdCode::FourDigit:
+        return WriteFourDigitCode(milliohms);
+    case SmdCode::Eia96:
+        return WriteEia96Code(milliohms);
+    default:
+        return {};
+    }
+}
+
+void ExpectSaneMarking(const std::string& text)
+{
+    for (const SmdReading& reading : {ReadSmdMarking(text), ReadLetterCode(text)})
+    {
+        EXPECT_EQ(reading.IsRead(), reading.fault == SmdReadFault::None) << text;
+        EXPECT_TRUE(reading.milliohms >= 0.0 && reading.milliohms <= kLargestMilliohms) << text;
+    }
+    const SmdReading reading = ReadSmdMarking(text);
+    if (reading.IsRead() && reading.code != SmdCode::Letter && reading.code != SmdCode::ZeroLink)
+    {
+        // What a digit code or EIA-96 reads, the same code writes, maybe in other digits ("010" is
+        // "1R0"), and that reads back as the same value.
+        const SmdMarking written = WriteInCode(reading.code, reading.milliohms);
+        ASSERT_EQ(written.fault, SmdWriteFault::None) << text;
+        EXPECT_EQ(ReadSmdMarking(written.text).milliohms, reading.milliohms) << text << " " << written.text;
+    }
+    if (const std::optional<double> number = ReadWholeNumber(text))
+    {
+        EXPECT_TRUE(std::isfinite(*number)) << text;
+    }
+}
+
+TEST(GeneratedInput, MarkingLikeTexts)
+{
+    const char* const pieces[] = {"0", "1", "4", "7", "9", "R", "r", "K", "k", "M",   "m",
+                                  "A", "C", "F", "X", "Z", "Q", "e", " ", ",", "\xB5"};
+    std::mt19937 random(2u);
+    for (int i = 0; i < 20'000; ++i)
+    {
+        std::string text;
+        for (auto count = random() % 7; count > 0; --count)
+        {
+            text += pieces[random() % std::size(pieces)];
+        }
+        ExpectSaneMarking(text);
+
+        std::string bytes(random() % 8, '\0');
+        for (char& c : bytes)
+        {
+            c = static_cast<char>(random() % 256);
+        }
+        ExpectSaneMarking(bytes);
     }
 }
 } // namespace
