@@ -17,12 +17,16 @@ struct CombinationContext
     const CombinationPairs& sums;
     const CombinationPairs& parallels;
     CombinationBoard& board;
-    // Where the last look-up landed: the next one of a stage usually lands close by.
-    std::size_t hint = 0;
     // Entries looked at, the measure of a search's slices.
     std::size_t work = 0;
 
     std::size_t Count() const { return values.size(); }
+    // The first value not below `ohms`: the list is small enough to stay in the cache.
+    std::size_t ValuesLowerBound(double ohms) const
+    {
+        return static_cast<std::size_t>(std::lower_bound(values.begin(), values.end(), ohms) -
+                                        values.begin());
+    }
     double Lowest() const { return values.front(); }
     double Highest() const { return values.back(); }
     double Low() const { return board.TargetOhms() - board.Reach(); }
@@ -67,65 +71,16 @@ inline double ConductanceFor(double total, double partConductance = 0.0)
     return std::max(1.0 / total - partConductance, 0.0);
 }
 
-// Entries first to last of an ascending list of keys, around the one that matches `needed`:
-// every entry whose network comes within the board's reach is taken, walking outwards until
-// the network's value leaves it. `ohmsAt(k)` is the network's value with entry k, rising with
-// the key, or falling when the keys are conductances.
-template <typename KeyAt, typename OhmsAt, typename Take>
-void Probe(CombinationContext& context, std::size_t first, std::size_t last, double needed, bool falling,
-           KeyAt keyAt, OhmsAt ohmsAt, Take take)
+// Entries first to last of a sorted list, outwards from `landing` (where the entry that would
+// meet the target exactly would stand): every entry whose network comes within the board's
+// reach is taken, and each way the walk stops once the network's value leaves it. `ohmsAt(k)`
+// is the network's value with entry k, rising with k, or falling when the list is sorted by
+// conductance.
+template <typename OhmsAt, typename Take>
+void Probe(CombinationContext& context, std::size_t first, std::size_t last, std::size_t landing,
+           bool falling, OhmsAt ohmsAt, Take take)
 {
-    if (first >= last)
-    {
-        return;
-    }
-    const auto below = [&](std::size_t k) { return keyAt(k) < needed; };
-    // Galloping from the last landing, then halving the bracket found.
-    const std::size_t from = std::clamp(context.hint, first, last);
-    std::size_t lo = first;
-    std::size_t hi = last;
-    if (from < last && below(from))
-    {
-        lo = from + 1;
-        for (std::size_t step = 1; from + step < last; step *= 2)
-        {
-            if (!below(from + step))
-            {
-                hi = from + step;
-                break;
-            }
-            lo = from + step + 1;
-        }
-    }
-    else
-    {
-        hi = from;
-        for (std::size_t step = 1; from - first >= step; step *= 2)
-        {
-            if (below(from - step))
-            {
-                lo = from - step + 1;
-                break;
-            }
-            hi = from - step;
-        }
-    }
-    while (lo < hi)
-    {
-        const std::size_t middle = lo + (hi - lo) / 2;
-        if (below(middle))
-        {
-            lo = middle + 1;
-        }
-        else
-        {
-            hi = middle;
-        }
-    }
-    const std::size_t landing = lo;
-    context.hint = landing;
-
-    // Upwards the value moves away from the target on one side, downwards on the other.
+    landing = std::clamp(landing, first, last);
     std::size_t walked = 0;
     for (std::size_t k = landing; k < last; ++k, ++walked)
     {

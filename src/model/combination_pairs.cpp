@@ -14,8 +14,14 @@ namespace
 // bucket sorts them in two passes but for the few that share a bucket.
 constexpr int kMantissaBits = 52;
 constexpr int kMostBucketBitsPerOctave = 20;
+// About this many pairs to a bucket: fewer buckets would leave more to order within them,
+// more would cost more memory than the pairs themselves.
+constexpr std::size_t kPairsPerBucket = 4;
+// Buckets this small are ordered by insertion.
+constexpr std::size_t kInsertionLimit = 16;
 
-// Pairs ordered per slice once they are placed.
+// Entries cleared, and pairs ordered, per slice.
+constexpr std::size_t kClearSlice = 65536;
 constexpr std::size_t kOrderSlice = 16384;
 
 std::uint64_t Bits(double key)
@@ -28,10 +34,11 @@ void CombinationPairs::Start(std::span<const double> terms)
 {
     m_terms = terms;
     const std::size_t n = terms.size();
-    m_pairs.assign(n * (n + 1) / 2, 0);
+    m_size = n * (n + 1) / 2;
+    m_pairs = std::make_unique_for_overwrite<std::uint32_t[]>(m_size);
     m_cursor = 0;
     m_workDone = 0;
-    m_bucketStarts.clear();
+    m_bucketCount = 0;
     m_phase = Phase::Sorted;
     if (n == 0)
     {
@@ -39,23 +46,23 @@ void CombinationPairs::Start(std::span<const double> terms)
     }
 
     const auto [smallest, largest] = std::minmax_element(terms.begin(), terms.end());
-    const double lowestKey = *smallest + *smallest;
-    const double highestKey = *largest + *largest;
+    m_lowestKey = *smallest + *smallest;
+    m_highestKey = *largest + *largest;
     int lowestExponent = 0;
     int highestExponent = 0;
-    std::frexp(lowestKey, &lowestExponent);
-    std::frexp(highestKey, &highestExponent);
+    std::frexp(m_lowestKey, &lowestExponent);
+    std::frexp(m_highestKey, &highestExponent);
     const auto octaves = static_cast<std::size_t>(highestExponent - lowestExponent + 1);
-    // About one pair per bucket.
     int bitsPerOctave = 0;
-    while (bitsPerOctave < kMostBucketBitsPerOctave && (octaves << bitsPerOctave) < m_pairs.size())
+    while (bitsPerOctave < kMostBucketBitsPerOctave && (octaves << bitsPerOctave) * kPairsPerBucket < m_size)
     {
         ++bitsPerOctave;
     }
     m_bucketShift = kMantissaBits - bitsPerOctave;
-    m_lowestBits = Bits(lowestKey) >> m_bucketShift;
-    m_bucketStarts.assign(BucketOf(highestKey) + 1, 0);
-    m_phase = Phase::Count;
+    m_lowestBits = Bits(m_lowestKey) >> m_bucketShift;
+    m_bucketCount = BucketOf(m_highestKey) + 1;
+    m_buckets = std::make_unique_for_overwrite<std::uint32_t[]>(m_bucketCount);
+    m_phase = Phase::Clear;
 }
 
 std::size_t CombinationPairs::BucketOf(double key) const
@@ -69,19 +76,42 @@ std::size_t CombinationPairs::Step()
     std::size_t work = 0;
     switch (m_phase)
     {
+    case Phase::Clear:
+    {
+        // The buckets, then the pairs, as one run of entries.
+        const std::size_t first = m_cursor;
+        const std::size_t last = std::min(first + kClearSlice, m_bucketCount + m_size);
+        if (first < m_bucketCount)
+        {
+            std::fill(m_buckets.get() + first, m_buckets.get() + std::min(last, m_bucketCount), 0u);
+        }
+        if (last > m_bucketCount)
+        {
+            std::fill(m_pairs.get() + (std::max(first, m_bucketCount) - m_bucketCount),
+                      m_pairs.get() + (last - m_bucketCount), 0u);
+        }
+        work = last - first;
+        m_cursor = last;
+        if (m_cursor == m_bucketCount + m_size)
+        {
+            m_cursor = 0;
+            m_phase = Phase::Count;
+        }
+        break;
+    }
     case Phase::Count:
         // One row: the larger value and every value up to it.
         for (std::size_t smaller = 0; smaller <= m_cursor; ++smaller)
         {
-            ++m_bucketStarts[BucketOf(m_terms[m_cursor] + m_terms[smaller])];
+            ++m_buckets[BucketOf(m_terms[m_cursor] + m_terms[smaller])];
         }
         work = m_cursor + 1;
         if (++m_cursor == n)
         {
             std::uint32_t start = 0;
-            for (std::uint32_t& bucket : m_bucketStarts)
+            for (std::size_t bucket = 0; bucket < m_bucketCount; ++bucket)
             {
-                start += std::exchange(bucket, start);
+                start += std::exchange(m_buckets[bucket], start);
             }
             m_cursor = 0;
             m_phase = Phase::Place;
@@ -92,7 +122,7 @@ std::size_t CombinationPairs::Step()
         for (std::size_t smaller = 0; smaller <= m_cursor; ++smaller)
         {
             const std::size_t bucket = BucketOf(m_terms[m_cursor] + m_terms[smaller]);
-            m_pairs[m_bucketStarts[bucket]++] = Pair(m_cursor, smaller);
+            m_pairs[m_buckets[bucket]++] = Pair(m_cursor, smaller);
         }
         work = m_cursor + 1;
         if (++m_cursor == n)
@@ -105,21 +135,34 @@ std::size_t CombinationPairs::Step()
     {
         const auto byKey = [this](std::uint32_t a, std::uint32_t b)
         { return m_terms[a >> 16] + m_terms[a & 0xFFFF] < m_terms[b >> 16] + m_terms[b & 0xFFFF]; };
-        std::size_t first = m_cursor == 0 ? 0 : m_bucketStarts[m_cursor - 1];
-        while (m_cursor < m_bucketStarts.size() && work < kOrderSlice)
+        std::size_t first = m_cursor == 0 ? 0 : m_buckets[m_cursor - 1];
+        while (m_cursor < m_bucketCount && work < kOrderSlice)
         {
-            const std::size_t last = m_bucketStarts[m_cursor++];
-            if (last - first > 1)
+            const std::size_t last = m_buckets[m_cursor++];
+            std::uint32_t* const begin = m_pairs.get() + first;
+            std::uint32_t* const end = m_pairs.get() + last;
+            if (last - first > kInsertionLimit)
             {
-                std::sort(m_pairs.begin() + static_cast<std::ptrdiff_t>(first),
-                          m_pairs.begin() + static_cast<std::ptrdiff_t>(last), byKey);
+                std::sort(begin, end, byKey);
+            }
+            else
+            {
+                for (std::uint32_t* moved = begin + 1; moved < end; ++moved)
+                {
+                    const std::uint32_t pair = *moved;
+                    std::uint32_t* place = moved;
+                    for (; place > begin && byKey(pair, place[-1]); --place)
+                    {
+                        *place = place[-1];
+                    }
+                    *place = pair;
+                }
             }
             work += last - first;
             first = last;
         }
-        if (m_cursor == m_bucketStarts.size())
+        if (m_cursor == m_bucketCount)
         {
-            m_bucketStarts = {};
             m_phase = Phase::Sorted;
         }
         break;
@@ -129,4 +172,24 @@ std::size_t CombinationPairs::Step()
     }
     m_workDone += work;
     return work;
+}
+
+std::size_t CombinationPairs::LowerBound(double key) const
+{
+    if (!(key > m_lowestKey))
+    {
+        return 0;
+    }
+    if (key > m_highestKey)
+    {
+        return m_size;
+    }
+    // Keys of earlier buckets are all below this one's, keys of later ones all above.
+    const std::size_t bucket = BucketOf(key);
+    std::size_t k = bucket == 0 ? 0 : m_buckets[bucket - 1];
+    while (k < m_buckets[bucket] && Key(k) < key)
+    {
+        ++k;
+    }
+    return k;
 }

@@ -4,8 +4,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
-#include <vector>
 
 class CombinationPairs
 {
@@ -17,13 +17,15 @@ public:
     // One slice of the building; returns the work it did, in pairs handled.
     std::size_t Step();
     bool IsSorted() const { return m_phase == Phase::Sorted; }
-    // Each pair is handled three times: counted, placed and ordered.
-    std::size_t WorkTotal() const { return 3 * m_pairs.size(); }
+    // The memory is cleared first, then each pair is counted, placed and ordered.
+    std::size_t WorkTotal() const { return m_bucketCount + 4 * m_size; }
     std::size_t WorkDone() const { return m_workDone; }
 
-    std::size_t Size() const { return m_pairs.size(); }
+    std::size_t Size() const { return m_size; }
     // Ascending in k once sorted.
     double Key(std::size_t k) const { return m_terms[Larger(k)] + m_terms[Smaller(k)]; }
+    // Once sorted: the first entry whose key is not below `key`, found through the buckets.
+    std::size_t LowerBound(double key) const;
     // Indices into the value list, Larger(k) >= Smaller(k).
     std::uint16_t Larger(std::size_t k) const { return static_cast<std::uint16_t>(m_pairs[k] >> 16); }
     std::uint16_t Smaller(std::size_t k) const { return static_cast<std::uint16_t>(m_pairs[k] & 0xFFFF); }
@@ -31,6 +33,7 @@ public:
 private:
     enum class Phase
     {
+        Clear,
         Count,
         Place,
         Order,
@@ -44,9 +47,16 @@ private:
     }
 
     std::span<const double> m_terms;
-    std::vector<std::uint32_t> m_pairs;
-    // Start of each bucket in m_pairs while placing, then the next bucket to order.
-    std::vector<std::uint32_t> m_bucketStarts;
+    // Both cleared a slice at a time: the first touch of fresh memory is slow on some systems,
+    // and the pairs' first, scattered writes would otherwise take it all in one slice.
+    std::unique_ptr<std::uint32_t[]> m_pairs;
+    std::size_t m_size = 0;
+    // Per bucket: its count, then where it starts in m_pairs, and once placed where it ends,
+    // which look-ups go on using.
+    std::unique_ptr<std::uint32_t[]> m_buckets;
+    std::size_t m_bucketCount = 0;
+    double m_lowestKey = 0.0;
+    double m_highestKey = 0.0;
     std::uint64_t m_lowestBits = 0;
     int m_bucketShift = 0;
     Phase m_phase = Phase::Sorted;

@@ -86,7 +86,6 @@ struct CombinationSearch::Run
         weightDone += tasks[current].weight;
         ++current;
         cursor = 0;
-        context.hint = 0;
     }
 
     // Runs tasks until `work` is spent; true once all are done.

@@ -11,8 +11,7 @@ bool SingleStep(CombinationContext& c, std::size_t)
 {
     const auto v = c.values;
     Probe(
-        c, 0, c.Count(), c.board.TargetOhms(), false, [&](std::size_t k) { return v[k]; },
-        [&](std::size_t k) { return v[k]; },
+        c, 0, c.Count(), c.ValuesLowerBound(c.board.TargetOhms()), false, [&](std::size_t k) { return v[k]; },
         [&](std::size_t k) { c.board.Offer(Arrangement::Single, MakeSlots(k)); });
     return false;
 }
@@ -28,7 +27,7 @@ bool Series2Step(CombinationContext& c, std::size_t a)
     if (2.0 * v[a] >= c.Low())
     {
         Probe(
-            c, 0, a + 1, c.board.TargetOhms() - v[a], false, [&](std::size_t k) { return v[k]; },
+            c, 0, a + 1, c.ValuesLowerBound(c.board.TargetOhms() - v[a]), false,
             [&](std::size_t k) { return v[a] + v[k]; },
             [&](std::size_t k) { c.board.Offer(Arrangement::Series2, MakeSlots(a, k)); });
     }
@@ -47,8 +46,8 @@ bool Parallel2Step(CombinationContext& c, std::size_t b)
     if (Parallel(v[b], c.Highest()) >= c.Low())
     {
         Probe(
-            c, b, c.Count(), ParallelComplement(c.board.TargetOhms(), v[b]), false,
-            [&](std::size_t k) { return v[k]; }, [&](std::size_t k) { return 1.0 / (g[b] + g[k]); },
+            c, b, c.Count(), c.ValuesLowerBound(ParallelComplement(c.board.TargetOhms(), v[b])), false,
+            [&](std::size_t k) { return 1.0 / (g[b] + g[k]); },
             [&](std::size_t k) { c.board.Offer(Arrangement::Parallel2, MakeSlots(k, b)); });
     }
     return true;
@@ -72,8 +71,8 @@ bool Series3Step(CombinationContext& c, std::size_t a)
             [&](std::size_t b)
             {
                 Probe(
-                    c, 0, b + 1, c.board.TargetOhms() - v[a] - v[b], false,
-                    [&](std::size_t k) { return v[k]; }, [&](std::size_t k) { return v[a] + v[b] + v[k]; },
+                    c, 0, b + 1, c.ValuesLowerBound(c.board.TargetOhms() - v[a] - v[b]), false,
+                    [&](std::size_t k) { return v[a] + v[b] + v[k]; },
                     [&](std::size_t k) { c.board.Offer(Arrangement::Series3, MakeSlots(a, b, k)); });
             });
     }
@@ -100,8 +99,8 @@ bool Parallel3Step(CombinationContext& c, std::size_t smallest)
             [&](std::size_t b)
             {
                 Probe(
-                    c, b, c.Count(), ResistanceFor(1.0 / c.board.TargetOhms() - g[smallest] - g[b]), false,
-                    [&](std::size_t k) { return v[k]; },
+                    c, b, c.Count(),
+                    c.ValuesLowerBound(ResistanceFor(1.0 / c.board.TargetOhms() - g[smallest] - g[b])), false,
                     [&](std::size_t k) { return 1.0 / (g[smallest] + g[b] + g[k]); },
                     [&](std::size_t k) { c.board.Offer(Arrangement::Parallel3, MakeSlots(k, b, smallest)); });
             });
@@ -129,7 +128,7 @@ bool SeriesInParallel3Step(CombinationContext& c, std::size_t third)
             [&](std::size_t a)
             {
                 Probe(
-                    c, 0, a + 1, pair - v[a], false, [&](std::size_t k) { return v[k]; },
+                    c, 0, a + 1, c.ValuesLowerBound(pair - v[a]), false,
                     [&](std::size_t k) { return 1.0 / (g[third] + 1.0 / (v[a] + v[k])); },
                     [&](std::size_t k)
                     { c.board.Offer(Arrangement::SeriesInParallel3, MakeSlots(a, k, third)); });
@@ -158,8 +157,7 @@ bool ParallelInSeries3Step(CombinationContext& c, std::size_t third)
             [&](std::size_t b)
             {
                 Probe(
-                    c, b, c.Count(), ParallelComplement(rest, v[b]), false,
-                    [&](std::size_t k) { return v[k]; },
+                    c, b, c.Count(), c.ValuesLowerBound(ParallelComplement(rest, v[b])), false,
                     [&](std::size_t k) { return v[third] + 1.0 / (g[b] + g[k]); },
                     [&](std::size_t k)
                     { c.board.Offer(Arrangement::ParallelInSeries3, MakeSlots(k, b, third)); });

@@ -27,8 +27,7 @@ bool Series4Step(CombinationContext& c, std::size_t a)
             [&](std::size_t b)
             {
                 Probe(
-                    c, 0, sums.Size(), c.board.TargetOhms() - v[a] - v[b], false,
-                    [&](std::size_t k) { return sums.Key(k); },
+                    c, 0, sums.Size(), sums.LowerBound(c.board.TargetOhms() - v[a] - v[b]), false,
                     [&](std::size_t k) { return v[a] + v[b] + sums.Key(k); },
                     [&](std::size_t k)
                     {
@@ -63,8 +62,8 @@ bool Parallel4Step(CombinationContext& c, std::size_t d)
             [&](std::size_t third)
             {
                 Probe(
-                    c, 0, parallels.Size(), 1.0 / c.board.TargetOhms() - g[d] - g[third], true,
-                    [&](std::size_t k) { return parallels.Key(k); },
+                    c, 0, parallels.Size(),
+                    parallels.LowerBound(1.0 / c.board.TargetOhms() - g[d] - g[third]), true,
                     [&](std::size_t k) { return 1.0 / (g[d] + g[third] + parallels.Key(k)); },
                     [&](std::size_t k)
                     {
@@ -100,8 +99,7 @@ bool ParallelThreePlusOne4Step(CombinationContext& c, std::size_t d)
             [&](std::size_t third)
             {
                 Probe(
-                    c, 0, parallels.Size(), ConductanceFor(rest, g[third]), true,
-                    [&](std::size_t k) { return parallels.Key(k); },
+                    c, 0, parallels.Size(), parallels.LowerBound(ConductanceFor(rest, g[third])), true,
                     [&](std::size_t k) { return v[d] + 1.0 / (g[third] + parallels.Key(k)); },
                     [&](std::size_t k)
                     {
@@ -137,7 +135,7 @@ bool SeriesThreeByOne4Step(CombinationContext& c, std::size_t d)
             [&](std::size_t a)
             {
                 Probe(
-                    c, 0, sums.Size(), triple - v[a], false, [&](std::size_t k) { return sums.Key(k); },
+                    c, 0, sums.Size(), sums.LowerBound(triple - v[a]), false,
                     [&](std::size_t k) { return 1.0 / (g[d] + 1.0 / (v[a] + sums.Key(k))); },
                     [&](std::size_t k)
                     {
@@ -165,8 +163,7 @@ bool ParallelPlusTwo4Step(CombinationContext& c, std::size_t p)
     if (pair + c.Highest() / 2.0 >= c.Low())
     {
         Probe(
-            c, 0, parallels.Size(), ConductanceFor(c.board.TargetOhms() - pair), true,
-            [&](std::size_t k) { return parallels.Key(k); },
+            c, 0, parallels.Size(), parallels.LowerBound(ConductanceFor(c.board.TargetOhms() - pair)), true,
             [&](std::size_t k) { return pair + 1.0 / parallels.Key(k); },
             [&](std::size_t k)
             {
@@ -193,8 +190,7 @@ bool SeriesByTwo4Step(CombinationContext& c, std::size_t i)
     if (1.0 / (pair + 0.5 / c.Highest()) >= c.Low())
     {
         Probe(
-            c, 0, sums.Size(), ResistanceFor(1.0 / c.board.TargetOhms() - pair), false,
-            [&](std::size_t k) { return sums.Key(k); },
+            c, 0, sums.Size(), sums.LowerBound(ResistanceFor(1.0 / c.board.TargetOhms() - pair)), false,
             [&](std::size_t k) { return 1.0 / (pair + 1.0 / sums.Key(k)); },
             [&](std::size_t k)
             {
@@ -221,8 +217,7 @@ bool ParallelPairsInSeries4Step(CombinationContext& c, std::size_t i)
     if (2.0 * pair >= c.Low())
     {
         Probe(
-            c, p, last, ConductanceFor(c.board.TargetOhms() - pair), true,
-            [&](std::size_t k) { return parallels.Key(k); },
+            c, p, last, parallels.LowerBound(ConductanceFor(c.board.TargetOhms() - pair)), true,
             [&](std::size_t k) { return pair + 1.0 / parallels.Key(k); },
             [&](std::size_t k)
             {
@@ -248,8 +243,7 @@ bool SeriesPairsInParallel4Step(CombinationContext& c, std::size_t p)
     if (Parallel(pair, sums.Key(last - 1)) >= c.Low())
     {
         Probe(
-            c, p, last, ParallelComplement(c.board.TargetOhms(), pair), false,
-            [&](std::size_t k) { return sums.Key(k); },
+            c, p, last, sums.LowerBound(ParallelComplement(c.board.TargetOhms(), pair)), false,
             [&](std::size_t k) { return 1.0 / (1.0 / pair + 1.0 / sums.Key(k)); },
             [&](std::size_t k)
             {
@@ -282,8 +276,7 @@ bool NestedSeriesFirst4Step(CombinationContext& c, std::size_t d)
             [&](std::size_t third)
             {
                 Probe(
-                    c, 0, sums.Size(), ParallelComplement(rest, v[third]), false,
-                    [&](std::size_t k) { return sums.Key(k); },
+                    c, 0, sums.Size(), sums.LowerBound(ParallelComplement(rest, v[third])), false,
                     [&](std::size_t k) { return v[d] + 1.0 / (g[third] + 1.0 / sums.Key(k)); },
                     [&](std::size_t k) {
                         c.board.Offer(Arrangement::NestedSeriesFirst4,
@@ -294,30 +287,34 @@ bool NestedSeriesFirst4Step(CombinationContext& c, std::size_t d)
     return true;
 }
 
-// ((a // b) + c) // d: d and c chosen, (a, b) looked up among the parallels.
-bool NestedParallelFirst4Step(CombinationContext& c, std::size_t d)
+// ((a // b) + c) // d: c and d chosen, (a, b) looked up among the parallels. Chosen in this
+// order, the branch that d leaves to the others changes little from one d to the next, and
+// so does the pair looked up.
+bool NestedParallelFirst4Step(CombinationContext& c, std::size_t third)
 {
     const auto v = c.values;
     const auto g = c.conductances;
     const CombinationPairs& parallels = c.parallels;
-    if (c.Beyond(Parallel(1.5 * c.Lowest(), v[d])))
+    if (c.Beyond(Parallel(v[third] + c.Lowest() / 2.0, c.Lowest())))
     {
         return false;
     }
-    if (Parallel(1.5 * c.Highest(), v[d]) >= c.Low())
+    if (Parallel(v[third] + c.Highest() / 2.0, c.Highest()) >= c.Low())
     {
-        const double branch = ParallelComplement(c.board.TargetOhms(), v[d]);
         ForEachInner(
             c, 0, c.Count(),
-            [&](std::size_t k) {
-                return OhmsBounds{Parallel(v[k] + c.Lowest() / 2.0, v[d]),
-                                  Parallel(v[k] + c.Highest() / 2.0, v[d])};
+            [&](std::size_t k)
+            {
+                return OhmsBounds{Parallel(v[third] + c.Lowest() / 2.0, v[k]),
+                                  Parallel(v[third] + c.Highest() / 2.0, v[k])};
             },
-            [&](std::size_t third)
+            [&](std::size_t d)
             {
                 Probe(
-                    c, 0, parallels.Size(), ConductanceFor(branch - v[third]), true,
-                    [&](std::size_t k) { return parallels.Key(k); },
+                    c, 0, parallels.Size(),
+                    parallels.LowerBound(
+                        ConductanceFor(ParallelComplement(c.board.TargetOhms(), v[d]) - v[third])),
+                    true,
                     [&](std::size_t k) { return 1.0 / (g[d] + 1.0 / (v[third] + 1.0 / parallels.Key(k))); },
                     [&](std::size_t k)
                     {
