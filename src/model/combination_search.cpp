@@ -40,11 +40,32 @@ std::vector<double> Conductances(const std::vector<double>& values)
 }
 } // namespace
 
+// What a search makes of its values alone, kept for the next search from the same values:
+// sorting every pair is most of the work of a search of four resistors.
+struct CombinationSearch::Source
+{
+    explicit Source(std::vector<double> sorted)
+        : values(std::move(sorted)), conductances(Conductances(values))
+    {
+    }
+
+    bool PairsReady() const
+    {
+        const std::size_t pairs = values.size() * (values.size() + 1) / 2;
+        return sums.IsSorted() && sums.Size() == pairs && parallels.IsSorted() && parallels.Size() == pairs;
+    }
+
+    std::vector<double> values;
+    std::vector<double> conductances;
+    CombinationPairs sums;
+    CombinationPairs parallels;
+};
+
 struct CombinationSearch::Run
 {
-    Run(double target, std::vector<double> sorted)
-        : values(std::move(sorted)), conductances(Conductances(values)),
-          board(target, values), context{values, conductances, sums, parallels, board}
+    Run(double target, Source& from)
+        : values(from.values), sums(from.sums), parallels(from.parallels),
+          board(target, values), context{values, from.conductances, sums, parallels, board}
     {
     }
 
@@ -116,10 +137,9 @@ struct CombinationSearch::Run
         return current == tasks.size();
     }
 
-    std::vector<double> values;
-    std::vector<double> conductances;
-    CombinationPairs sums;
-    CombinationPairs parallels;
+    const std::vector<double>& values;
+    CombinationPairs& sums;
+    CombinationPairs& parallels;
     CombinationBoard board;
     CombinationContext context;
     std::vector<Task> tasks;
@@ -160,7 +180,11 @@ CombinationStatus CombinationSearch::Start(double targetOhms, std::span<const do
         return CombinationStatus::TooManyValues;
     }
 
-    m_run = std::make_unique<Run>(targetOhms, std::move(sorted));
+    if (!m_source || m_source->values != sorted)
+    {
+        m_source = std::make_unique<Source>(std::move(sorted));
+    }
+    m_run = std::make_unique<Run>(targetOhms, *m_source);
     Run& run = *m_run;
     const auto n = static_cast<double>(run.values.size());
     const double pairs = n * (n + 1.0) / 2.0;
@@ -169,10 +193,13 @@ CombinationStatus CombinationSearch::Start(double targetOhms, std::span<const do
         std::span<const CombinationStage> stages = FewResistorStages(resistors);
         if (resistors == kMaxCombinationResistors)
         {
-            run.sums.Start(run.values);
-            run.parallels.Start(run.conductances);
-            run.tasks.push_back({TaskKind::BuildSums, nullptr, 3.0 * pairs});
-            run.tasks.push_back({TaskKind::BuildParallels, nullptr, 3.0 * pairs});
+            if (!m_source->PairsReady())
+            {
+                run.sums.Start(m_source->values);
+                run.parallels.Start(m_source->conductances);
+                run.tasks.push_back({TaskKind::BuildSums, nullptr, 3.0 * pairs});
+                run.tasks.push_back({TaskKind::BuildParallels, nullptr, 3.0 * pairs});
+            }
             stages = FourResistorStages();
         }
         for (const CombinationStage& stage : stages)

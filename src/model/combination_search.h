@@ -39,7 +39,7 @@ enum class CombinationStatus
     TooManyValues,
 };
 
-// A few milliseconds of work on this machine's cores in a native build.
+// About a millisecond of work in a native build on this machine, seldom more than a few.
 constexpr std::size_t kCombinationSlice = 100'000;
 
 // Networks of up to a number of resistors from a list of values, each value usable as often as
@@ -53,8 +53,9 @@ public:
     CombinationSearch(const CombinationSearch&) = delete;
     CombinationSearch& operator=(const CombinationSearch&) = delete;
 
-    // Any earlier search is dropped. `values` in any order, repeats allowed; nothing is kept of
-    // the span. Only on Ready does a search start.
+    // Any earlier search is dropped, but what it made of its values serves again when these are
+    // the same. `values` in any order, repeats allowed; nothing is kept of the span. Only on
+    // Ready does a search start.
     CombinationStatus Start(double targetOhms, std::span<const double> values, int maxResistors);
 
     // Runs about `work` units (entries looked at; see kCombinationSlice); true once the search
@@ -83,10 +84,12 @@ private:
         Cancelled,
     };
 
+    struct Source;
     struct Run;
 
     State m_state = State::Idle;
     std::atomic<bool> m_cancelRequested = false;
+    std::unique_ptr<Source> m_source;
     std::unique_ptr<Run> m_run;
 };
 

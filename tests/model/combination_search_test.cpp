@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace
@@ -220,6 +221,49 @@ TEST(CombinationSearch, SlicesGiveTheAnswerOfOneCall)
             }
         }
     }
+}
+
+std::vector<std::string> Texts(const std::vector<CombinationResult>& results)
+{
+    std::vector<std::string> texts;
+    for (const CombinationResult& result : results)
+    {
+        texts.push_back(result.text);
+    }
+    return texts;
+}
+
+std::vector<std::string> RunToTheEnd(CombinationSearch& search, double target,
+                                     const std::vector<double>& values)
+{
+    EXPECT_EQ(search.Start(target, values, 4), CombinationStatus::Ready);
+    while (!search.Advance(kCombinationSlice))
+    {
+    }
+    return Texts(search.Results());
+}
+
+// The next search from the same values takes up the pairs already sorted; a build cut short by
+// a cancel, or other values, start them again.
+TEST(CombinationSearch, ASearchFromTheSameValuesAgainGivesTheSameAnswer)
+{
+    const std::vector<double> e12 = SeriesValuesInRange(kSeriesE12Index, 1.0, 1000.0);
+    const std::vector<double> e6 = SeriesValuesInRange(kSeriesE6Index, 10.0, 1e5);
+    CombinationSearch search;
+    const std::vector<std::string> first = RunToTheEnd(search, 47.5, e12);
+    EXPECT_EQ(first, Texts(FindCombinations(47.5, e12, 4).results));
+    EXPECT_EQ(RunToTheEnd(search, 123.4, e12), Texts(FindCombinations(123.4, e12, 4).results));
+
+    ASSERT_EQ(search.Start(777.0, e12, 4), CombinationStatus::Ready);
+    while (search.Progress() < 0.2)
+    {
+        ASSERT_FALSE(search.Advance(100));
+    }
+    search.Cancel();
+    EXPECT_TRUE(search.Advance(100));
+    EXPECT_EQ(RunToTheEnd(search, 47.5, e12), first);
+    EXPECT_EQ(RunToTheEnd(search, 3210.0, e6), Texts(FindCombinations(3210.0, e6, 4).results));
+    EXPECT_EQ(RunToTheEnd(search, 47.5, e12), first);
 }
 
 TEST(CombinationSearch, CancelledSearchStopsAndKeepsWhatItFound)
