@@ -20,6 +20,9 @@ while [ $# -gt 0 ]; do
     shift 4
 done
 
+# The virtual display's pointer starts at its centre, over the centred window, where the
+# tooltip of the control under it would come into the picture.
+xdotool mousemove 0 0
 vantrel_wine "$exe" &
 pid=$!
 window=""

@@ -1,11 +1,16 @@
-// The main window's two templates, created for real: every control's class, styles and place.
+// The main window's two templates, created for real: every control's class and styles, and the
+// places that matter: each selector over its ring of the picture, every control inside the window.
 #include "mainwnd/main_dlg.h"
+#include "picture/resistor_picture.h"
 #include "res/resource.h"
 #include "window_test.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <array>
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -13,9 +18,7 @@ struct ControlCase
 {
     int id;
     const char* className;
-    DWORD styles;    // bits that must be set
-    RECT vertical;   // template 102: x, y, width, height in dialog units
-    RECT horizontal; // template 182
+    DWORD styles; // bits that must be set
 };
 
 constexpr DWORD kTicksNone = TBS_NOTICKS | TBS_TOOLTIPS;
@@ -25,36 +28,28 @@ constexpr DWORD kTicksAuto = TBS_AUTOTICKS | TBS_TOOLTIPS;
 constexpr DWORD kList = CBS_DROPDOWNLIST;
 
 const ControlCase kControls[] = {
-    {IDC_BANDE1, "msctls_trackbar32", kTicksNone, {57, 38, 100, 17}, {40, 54, 20, 95}},
-    {IDC_BANDE2, "msctls_trackbar32", kTicksAuto, {57, 54, 100, 22}, {60, 54, 23, 95}},
-    {IDC_BANDE3, "msctls_trackbar32", kTicksAuto, {57, 76, 100, 21}, {83, 54, 24, 95}},
-    {IDC_BANDE4, "msctls_trackbar32", kTicksNone, {57, 107, 100, 19}, {117, 54, 20, 95}},
-    {IDC_BANDE5, "msctls_trackbar32", kTicksNone, {57, 135, 100, 19}, {149, 54, 20, 95}},
-    {IDC_BANDE6, "msctls_trackbar32", kTicksNone, {57, 164, 100, 19}, {180, 54, 20, 95}},
-    {IDC_VALUE, "Edit", ES_AUTOHSCROLL, {3, 205, 34, 13}, {33, 154, 34, 13}},
-    {IDC_UNIT, "ComboBox", kList, {37, 205, 30, 118}, {67, 154, 30, 118}},
-    {IDC_TOLERANCE, "ComboBox", kList, {67, 205, 40, 118}, {97, 154, 40, 118}},
-    {IDC_TEMPCO, "ComboBox", kList, {107, 205, 55, 118}, {137, 154, 55, 118}},
-    {IDC_SIDEBAR, "WndDirectUI", WS_VISIBLE | WS_TABSTOP, {162, 0, 127, 229}, {221, 0, 126, 182}},
+    {IDC_BANDE1, "msctls_trackbar32", kTicksNone},
+    {IDC_BANDE2, "msctls_trackbar32", kTicksAuto},
+    {IDC_BANDE3, "msctls_trackbar32", kTicksAuto},
+    {IDC_BANDE4, "msctls_trackbar32", kTicksNone},
+    {IDC_BANDE5, "msctls_trackbar32", kTicksNone},
+    {IDC_BANDE6, "msctls_trackbar32", kTicksNone},
+    {IDC_VALUE, "Edit", ES_AUTOHSCROLL},
+    {IDC_UNIT, "ComboBox", kList},
+    {IDC_TOLERANCE, "ComboBox", kList},
+    {IDC_TEMPCO, "ComboBox", kList},
+    {IDC_SIDEBAR, "WndDirectUI", WS_VISIBLE | WS_TABSTOP},
 };
 
 struct TemplateCase
 {
     UINT id;
-    SIZE size;
     bool vertical;
 };
 
 class MainTemplateTest : public CWindowTest, public ::testing::WithParamInterface<TemplateCase>
 {
 };
-
-// The dialog manager scales x, y, width and height each on its own (left, top, width, height).
-RECT ToPixels(HWND hDlg, RECT units)
-{
-    ::MapDialogRect(hDlg, &units);
-    return units;
-}
 
 TEST_P(MainTemplateTest, ControlsStandWhereTheLayoutPutsThem)
 {
@@ -77,9 +72,6 @@ TEST_P(MainTemplateTest, ControlsStandWhereTheLayoutPutsThem)
 
     RECT client{};
     ::GetClientRect(hDlg, &client);
-    const RECT expected = ToPixels(hDlg, {0, 0, t.size.cx, t.size.cy});
-    EXPECT_EQ(client.right, expected.right);
-    EXPECT_EQ(client.bottom, expected.bottom);
 
     for (const ControlCase& c : kControls)
     {
@@ -104,21 +96,47 @@ TEST_P(MainTemplateTest, ControlsStandWhereTheLayoutPutsThem)
         RECT r{};
         ::GetWindowRect(hCtl, &r);
         ::MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&r), 2);
-        const RECT want = ToPixels(hDlg, t.vertical ? c.vertical : c.horizontal);
-        EXPECT_EQ(r.left, want.left);
-        EXPECT_EQ(r.top, want.top);
-        EXPECT_EQ(r.right - r.left, want.right);
-        // A drop-down list's height is its closed height, not the template's list height.
-        if (std::string(cls) != "ComboBox")
+        // A drop-down list's window is its closed height, not the template's list height. The side
+        // bar's template runs past the window's bottom edge, which clips it.
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.left < client.right) << r.left << "," << r.top;
+        if (c.id != IDC_SIDEBAR)
         {
-            EXPECT_EQ(r.bottom - r.top, want.bottom);
+            EXPECT_TRUE(r.right <= client.right && r.bottom <= client.bottom) << r.right << "," << r.bottom;
+        }
+    }
+
+    // Each ring lies at its own selector, a ring's length away at most across the track, and in
+    // the selectors' order, so the selector that sets it is plain.
+    const auto across = [&](const RECT& rc) {
+        return t.vertical ? std::pair{rc.top, rc.bottom} : std::pair{rc.left, rc.right};
+    };
+    std::array<std::pair<LONG, LONG>, kRingSlotCount> bars{};
+    for (size_t slot = 0; slot < kRingSlotCount; ++slot)
+    {
+        RECT r{};
+        ::GetWindowRect(::GetDlgItem(hDlg, static_cast<int>(IDC_BANDE1 + slot)), &r);
+        ::MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&r), 2);
+        bars[slot] = across(r);
+    }
+    for (size_t slot = 0; slot < kRingSlotCount; ++slot)
+    {
+        const auto [ringStart, ringEnd] = across(RingRect(static_cast<int>(slot), !t.vertical));
+        const auto gap = [&](std::pair<LONG, LONG> bar) {
+            return std::max({LONG{0}, bar.first - ringEnd, ringStart - bar.second});
+        };
+        EXPECT_LE(gap(bars[slot]), ringEnd - ringStart) << slot;
+        // The rings come in the order of their selectors.
+        if (slot > 0)
+        {
+            EXPECT_LT(across(RingRect(static_cast<int>(slot) - 1, !t.vertical)).first, ringStart) << slot;
+            EXPECT_LT(bars[slot - 1].first, bars[slot].first) << slot;
         }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, MainTemplateTest,
-                         ::testing::Values(TemplateCase{IDD_MAIN_VERTICAL, {289, 228}, true},
-                                           TemplateCase{IDD_MAIN_HORIZONTAL, {348, 182}, false}));
+                         ::testing::Values(TemplateCase{IDD_MAIN_VERTICAL, true},
+                                           TemplateCase{IDD_MAIN_HORIZONTAL, false}));
 
 TEST_F(CWindowTest, SideBarClassIsRegisteredBeforeAnyTemplate)
 {
