@@ -1,20 +1,13 @@
-// The quiz's resistor: the program's small exported picture, enlarged so that every ring can be
-// told apart, in the middle of a white area.
+// The quiz's resistor: drawn large and shaded in the middle of a white area.
 #pragma once
 
 #include "model/resistor_state.h"
 
 #include <windows.h>
 
-// Where the enlarged picture lies in an area: the largest whole scale (at least 1) at which the
-// picture fits, centred.
-struct CQuizPictureLayout
-{
-    int nScale;
-    POINT ptOrigin;
-};
-CQuizPictureLayout QuizPictureLayout(const RECT& rcArea, SIZE pictureSize);
+// A margin of the area's height all round, so the leads do not touch the frame.
+RECT QuizResistorArea(const RECT& rcArea);
 
 // The lying resistor with the rings the ring count shows; a ring without a colour (not chosen
-// yet) is left out. The area is white around it, as the exported picture is.
+// yet) shows the body. The rings are flat, so that their colours can be read exactly.
 void DrawQuizPicture(HDC hDC, const RECT& rcArea, const ResistorState& rings);

@@ -3,7 +3,7 @@
 
 #include "canvas.h"
 
-#include "picture/resistor_export.h"
+#include "model/resistor_layout.h"
 #include "picture/resistor_picture.h"
 #include "model/quiz_text.h"
 #include "model/ring_colours.h"
@@ -96,17 +96,19 @@ void QuizDlgTest::ExpectPictureShows(const ResistorState& rings) const
     CCanvas canvas(rc.right, rc.bottom, RGB(1, 2, 3));
     // The owner-drawn picture asks its dialog to draw into the context it is given.
     ::SendMessageA(hPicture, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
-    const CQuizPictureLayout layout = QuizPictureLayout(rc, {80, 34});
-    EXPECT_GE(layout.nScale, 2);
+    const RECT rcResistor = QuizResistorArea(rc);
+    const ResistorLayout layout =
+        LayOutResistor({rcResistor.left, rcResistor.top, rcResistor.right, rcResistor.bottom}, true);
+    EXPECT_GT(layout.whole.right - layout.whole.left, rc.right / 2);
     for (int nBande = 0; nBande < 6; ++nBande)
     {
         const std::optional<RingRgb> colour =
             RingColour(nBande, rings.positions[static_cast<size_t>(nBande)]);
         if (!IsRingShown(rings.ringMode, nBande) || !colour)
             continue;
-        const RECT rcRing = ExportRingRect(nBande, true);
-        const int x = layout.ptOrigin.x + (rcRing.left + rcRing.right - 1) * layout.nScale / 2;
-        const int y = layout.ptOrigin.y + (rcRing.top + rcRing.bottom - 1) * layout.nScale / 2;
+        const LayoutBox& ring = layout.rings[static_cast<size_t>(nBande)];
+        const int x = (ring.left + ring.right) / 2;
+        const int y = (ring.top + ring.bottom) / 2;
         EXPECT_EQ(canvas.Pixel(x, y), ToColorRef(*colour)) << "ring " << nBande;
     }
 }

@@ -1,60 +1,29 @@
-// The quiz's resistor painted into memory: the whole scale that fits, the ring colours where the
-// enlarged rings lie, and the body where a ring is not shown or not chosen.
+// The quiz's resistor painted into memory: large, in the middle of its white area, the ring colours
+// where the rings lie, the body where a ring is not shown or not chosen.
 #include "quiz/quiz_picture.h"
 
 #include "canvas.h"
-#include "picture/resistor_export.h"
-#include "picture/resistor_picture.h"
+#include "model/resistor_layout.h"
 #include "model/ring_colours.h"
-#include "res/resource.h"
+#include "picture/resistor_picture.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-constexpr SIZE kSmall{80, 34};
-
-TEST(QuizPictureLayout, LargestWholeScaleCentred)
+POINT Centre(const LayoutBox& box)
 {
-    const struct
-    {
-        RECT rcArea;
-        int nScale;
-        POINT ptOrigin;
-    } cases[] = {
-        {{0, 0, 80, 34}, 1, {0, 0}},       {{0, 0, 400, 110}, 3, {80, 4}},
-        {{0, 0, 400, 136}, 4, {40, 0}},    // exactly four times as high
-        {{0, 0, 400, 135}, 3, {80, 16}},   // one pixel short
-        {{10, 20, 330, 156}, 4, {10, 20}}, // exactly four times, moved
-        {{0, 0, 40, 20}, 1, {-20, -7}},    // too small: centred, cut on both sides
-        {{0, 0, 0, 0}, 1, {-40, -17}},
-    };
-    for (const auto& c : cases)
-    {
-        const CQuizPictureLayout layout = QuizPictureLayout(c.rcArea, kSmall);
-        EXPECT_EQ(layout.nScale, c.nScale) << c.rcArea.right << "x" << c.rcArea.bottom;
-        EXPECT_EQ(layout.ptOrigin.x, c.ptOrigin.x) << c.rcArea.right << "x" << c.rcArea.bottom;
-        EXPECT_EQ(layout.ptOrigin.y, c.ptOrigin.y) << c.rcArea.right << "x" << c.rcArea.bottom;
-    }
-    EXPECT_EQ(QuizPictureLayout({0, 0, 100, 100}, {0, 0}).nScale, 1);
+    return {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
 }
 
-// The middle of ring nBande once enlarged.
-POINT RingCentre(const CQuizPictureLayout& layout, int nBande)
+TEST(DrawQuizPicture, RingsInTheirColoursTheBodyElsewhere)
 {
-    const RECT rc = ExportRingRect(nBande, true);
-    // The ring covers one column and one row less than its rectangle says.
-    return {layout.ptOrigin.x + (rc.left + rc.right - 1) * layout.nScale / 2,
-            layout.ptOrigin.y + (rc.top + rc.bottom - 1) * layout.nScale / 2};
-}
-
-TEST(DrawQuizPicture, RingsInTheirColoursTheRestAsTheArtwork)
-{
-    const CResourcePicture artwork(IDB_SMALL_LYING);
-    ASSERT_TRUE(artwork.IsLoaded());
     const RECT rcArea{0, 0, 410, 110};
-    const CQuizPictureLayout layout = QuizPictureLayout(rcArea, kSmall);
-    ASSERT_EQ(layout.nScale, 3);
+    const RECT rcResistor = QuizResistorArea(rcArea);
+    const ResistorLayout layout =
+        LayOutResistor({rcResistor.left, rcResistor.top, rcResistor.right, rcResistor.bottom}, true);
+    // Large: the resistor takes most of the area's width.
+    ASSERT_GT(layout.whole.right - layout.whole.left, 300);
     const struct
     {
         ResistorState rings;
@@ -72,21 +41,24 @@ TEST(DrawQuizPicture, RingsInTheirColoursTheRestAsTheArtwork)
         DrawQuizPicture(canvas.dc(), rcArea, c.rings);
         EXPECT_EQ(canvas.Pixel(0, 0), RGB(255, 255, 255));
         EXPECT_EQ(canvas.Pixel(rcArea.right - 1, rcArea.bottom - 1), RGB(255, 255, 255));
+        // The body between the multiplier and the tolerance ring, shaded only across.
+        const int xBody = (layout.rings[3].right + layout.rings[4].left) / 2;
         for (int nBande = 0; nBande < 6; ++nBande)
         {
             SCOPED_TRACE(testing::Message() << "mode " << c.rings.ringMode << ", ring " << nBande);
-            const POINT pt = RingCentre(layout, nBande);
-            const RECT rc = ExportRingRect(nBande, true);
-            const COLORREF crArtwork =
-                artwork.Pixel((rc.left + rc.right - 1) / 2, (rc.top + rc.bottom - 1) / 2);
-            const COLORREF crExpected =
-                c.shown[nBande]
-                    ? ToColorRef(*RingColour(nBande, c.rings.positions[static_cast<size_t>(nBande)]))
-                    : crArtwork;
-            EXPECT_EQ(canvas.Pixel(pt.x, pt.y), crExpected);
-            // Whole pixels: the ring's first and last enlarged columns are its colour too.
-            EXPECT_EQ(canvas.Pixel(layout.ptOrigin.x + rc.left * layout.nScale, pt.y), crExpected);
-            EXPECT_EQ(canvas.Pixel(layout.ptOrigin.x + (rc.right - 1) * layout.nScale - 1, pt.y), crExpected);
+            const LayoutBox& ring = layout.rings[static_cast<size_t>(nBande)];
+            const POINT pt = Centre(ring);
+            if (!c.shown[nBande])
+            {
+                EXPECT_EQ(canvas.Pixel(pt.x, pt.y), canvas.Pixel(xBody, pt.y));
+                continue;
+            }
+            const COLORREF crRing =
+                ToColorRef(*RingColour(nBande, c.rings.positions[static_cast<size_t>(nBande)]));
+            EXPECT_EQ(canvas.Pixel(pt.x, pt.y), crRing);
+            // Flat across the ring, up to its edges (an outline excepted).
+            EXPECT_EQ(canvas.Pixel(pt.x, ring.top + 3), crRing);
+            EXPECT_EQ(canvas.Pixel(pt.x, ring.bottom - 4), crRing);
         }
     }
 }
