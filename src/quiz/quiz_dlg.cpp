@@ -6,6 +6,7 @@
 #include "model/quiz_answer.h"
 #include "model/quiz_text.h"
 #include "model/ring_colours.h"
+#include "quiz/colour_list_item.h"
 #include "quiz/quiz_picture.h"
 #include "quiz/quiz_resource.h"
 
@@ -133,10 +134,20 @@ void CQuizDlg::OnRingChange()
 
 BOOL CQuizDlg::OnDrawItem(UINT idControl, const DRAWITEMSTRUCT& item)
 {
-    if (idControl != IDC_QUIZ_PICTURE)
-        return FALSE;
-    DrawQuizPicture(item.hDC, item.rcItem, ShownRings());
-    return TRUE;
+    if (idControl == IDC_QUIZ_PICTURE)
+    {
+        DrawQuizPicture(item.hDC, item.rcItem, ShownRings());
+        return TRUE;
+    }
+    for (int slot = 0; slot < static_cast<int>(kRingSlotCount); ++slot)
+    {
+        if (static_cast<int>(idControl) == RingListId(slot))
+        {
+            DrawColourListItem(item, slot);
+            return TRUE;
+        }
+    }
+    return FALSE;
 }
 
 void CQuizDlg::StartRound(EQuizMode mode)

@@ -5,7 +5,10 @@
 
 #include "modal_step.h"
 
+#include "canvas.h"
 #include "model/quiz_text.h"
+#include "model/ring_colours.h"
+#include "picture/resistor_picture.h"
 
 #include <set>
 #include <string>
@@ -319,5 +322,45 @@ TEST_F(QuizDlgTest, EnterValidatesAndEscapeCloses)
     EXPECT_TRUE(bFocusOnButton);
     EXPECT_EQ(strResult.substr(0, 7), "Juste !");
     EXPECT_EQ(strProgress, "Question 2 / 10");
+}
+} // namespace
+
+namespace
+{
+// Each colour list draws a framed swatch of the ring's colour before the colour's name; the list
+// with nothing chosen draws no swatch.
+TEST_F(QuizDlgTest, ColourListsShowASwatchBeforeEachName)
+{
+    Open(7);
+    const struct
+    {
+        int slot;
+        int position;
+    } cases[] = {{0, 1}, {0, 10}, {1, 5}, {3, 1}, {3, 2}, {4, 2}, {5, 7}};
+    for (const auto& c : cases)
+    {
+        const int id = IDC_QUIZ_RING1 + c.slot;
+        CCanvas canvas(120, 18, RGB(1, 2, 3));
+        DRAWITEMSTRUCT item{};
+        item.CtlType = ODT_COMBOBOX;
+        item.CtlID = static_cast<UINT>(id);
+        item.itemID = static_cast<UINT>(c.position - 1);
+        item.itemAction = ODA_DRAWENTIRE;
+        item.hwndItem = Item(id);
+        item.hDC = canvas.dc();
+        item.rcItem = {0, 0, 120, 18};
+        ::SendMessageA(m_hDlg, WM_DRAWITEM, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&item));
+        const COLORREF crColour = ToColorRef(*RingColour(c.slot, c.position));
+        EXPECT_EQ(canvas.Pixel(9, 9), crColour) << c.slot << "/" << c.position;
+        EXPECT_EQ(canvas.Pixel(2, 2), RGB(64, 64, 64)) << "the swatch's frame";
+        // The name is written after the swatch, in the window text colour.
+        EXPECT_GT(canvas.Count({20, 0, 120, 18}, ::GetSysColor(COLOR_WINDOWTEXT)), 10) << c.slot;
+
+        item.itemID = static_cast<UINT>(-1);
+        CCanvas empty(120, 18, RGB(1, 2, 3));
+        item.hDC = empty.dc();
+        ::SendMessageA(m_hDlg, WM_DRAWITEM, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(empty.Pixel(9, 9), ::GetSysColor(COLOR_WINDOW));
+    }
 }
 } // namespace
