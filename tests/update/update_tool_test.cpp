@@ -7,6 +7,7 @@
 #include "framework/handles.h"
 #include "framework/resource_module.h"
 #include "framework/wnd.h"
+#include "model/placeholder_text.h"
 #include "modal_step.h"
 #include "window_test.h"
 
@@ -60,14 +61,6 @@ std::vector<std::string> Messages(const std::function<void()>& action)
         });
     action();
     return messages;
-}
-
-std::string Fill(UINT idText, std::initializer_list<std::string> values)
-{
-    std::string strText = LoadResourceString(idText);
-    for (const std::string& value : values)
-        strText.replace(strText.find("%s"), 2, value);
-    return strText;
 }
 
 class UpdateToolTest : public CWindowTest
@@ -126,8 +119,10 @@ TEST_F(UpdateToolTest, WithoutAProgramTheToolSaysWhyAndStops)
         {"", strBin, LoadResourceString(IDS_UPDATE_NO_PRODUCT)},
         {"/CONFIG:\"Vantrel\"", strBin, LoadResourceString(IDS_UPDATE_NO_PRODUCT)},
         {"/PROG:\"..\\Vantrel\"", strBin, LoadResourceString(IDS_UPDATE_NO_PRODUCT)},
-        {"/PROG:\"Vantrel\"", m_strEmptyFolder, Fill(IDS_UPDATE_NOT_FOUND, {"Vantrel", m_strEmptyFolder})},
-        {"/PROG:\"Faux\"", m_strEmptyFolder, Fill(IDS_UPDATE_NOT_FOUND, {"Faux", m_strEmptyFolder})},
+        {"/PROG:\"Vantrel\"", m_strEmptyFolder,
+         FillPlaceholders(LoadResourceString(IDS_UPDATE_NOT_FOUND), {"Vantrel", m_strEmptyFolder})},
+        {"/PROG:\"Faux\"", m_strEmptyFolder,
+         FillPlaceholders(LoadResourceString(IDS_UPDATE_NOT_FOUND), {"Faux", m_strEmptyFolder})},
     };
     for (const Case& c : cases)
     {
