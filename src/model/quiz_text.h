@@ -5,7 +5,6 @@
 #include "model/resistor_state.h"
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -14,7 +13,3 @@ std::string QuizValueText(std::int64_t hundredths);
 
 // "4,7 kOhms à 5 %", and with 6 rings ", 50 ppm/°C" after it; `separator` is "à".
 std::string QuizReadingText(const ResistorState& rings, std::string_view separator);
-
-// The pattern with each "%s" replaced by the next of the values, in order; a "%s" with no value
-// left stays as it is.
-std::string FillPlaceholders(std::string_view pattern, std::initializer_list<std::string_view> values);

@@ -22,3 +22,13 @@ std::string WebLinkAddress(std::string_view address, std::string_view shortVersi
         link.append("ver=").append(shortVersion).append("&prog=").append(appName);
     return link;
 }
+
+std::string DownloadLinkAddress(std::string_view redirect, std::string_view productName,
+                                std::string_view fileVersion)
+{
+    std::string target(productName);
+    std::transform(target.begin(), target.end(), target.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    const std::string page = std::string(redirect) + "url=" + target + "_telechargement&";
+    return WebLinkAddress(page, ShortVersionText(fileVersion), productName);
+}

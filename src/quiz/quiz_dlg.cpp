@@ -4,6 +4,7 @@
 #include "framework/combo_box.h"
 #include "framework/resource_module.h"
 #include "model/quiz_answer.h"
+#include "model/placeholder_text.h"
 #include "model/quiz_text.h"
 #include "model/ring_colours.h"
 #include "quiz/colour_list_item.h"
