@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Lists what each source folder takes from the others, through its #include lines and its
 # target_link_libraries, and fails on anything against the layer order
-#   model <- framework <- (settings, sidebar, menu, picture) <- mainwnd <- (shell, quiz, update)
+#   model <- framework <- (settings, sidebar, menu, picture) <- calctools <- mainwnd
+#   <- (shell, quiz, update)
 # A folder may use the folders below it, never one above it nor its sibling: the quiz and the
 # update tool, programs of their own, stand beside the shell. The resource
 # identifiers in src/res belong to every layer.
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 
-declare -A rank=([model]=0 [framework]=1 [settings]=2 [sidebar]=2 [menu]=2 [picture]=2 [mainwnd]=3 [shell]=4 [quiz]=4 [update]=4)
+declare -A rank=([model]=0 [framework]=1 [settings]=2 [sidebar]=2 [menu]=2 [picture]=2 [calctools]=3 [mainwnd]=4 [shell]=5 [quiz]=5 [update]=5)
 declare -A library=([vantrel_model]=model [vantrel_framework]=framework [vantrel_settings]=settings
-                    [vantrel_sidebar]=sidebar [vantrel_menu]=menu [vantrel_picture]=picture [vantrel_mainwnd]=mainwnd
+                    [vantrel_sidebar]=sidebar [vantrel_menu]=menu [vantrel_picture]=picture [vantrel_calctools]=calctools [vantrel_mainwnd]=mainwnd
                     [vantrel_shell]=shell [vantrel_quiz]=quiz [vantrel_update]=update)
 failures=0
 

@@ -10,6 +10,7 @@
 
 #include <commctrl.h>
 
+#include <utility>
 #include <vector>
 
 const CMessageEntry CMainDlg::s_messageEntries[] = {
@@ -42,6 +43,7 @@ const CMessageEntry CMainDlg::s_messageEntries[] = {
     OnCommand<&CMainDlg::OnUpdateTool>(ID_UPDATE_TOOL),
     OnCommand<&CMainDlg::OnWebPage>(ID_WEB_PAGE),
     OnCommand<&CMainDlg::OnAbout>(ID_APP_ABOUT),
+    OnCommand<&CMainDlg::OnCalcTools>(ID_CALC_TOOLS),
     OnCommand<&CMainDlg::OnAcceptedCommand>(ID_RESERVED_528),
     OnCommand<&CMainDlg::OnAcceptedCommand>(ID_RESERVED_32771),
     OnMessage<WM_CONTEXTMENU, &CMainDlg::OnContextMenu>(),
@@ -54,7 +56,7 @@ const CMessageEntry CMainDlg::s_messageEntries[] = {
 const CMessageMap CMainDlg::s_messageMap{CDialog::s_messageMap, s_messageEntries};
 
 CMainDlg::CMainDlg(UINT idTemplate, CAppSettings& settings, HWND hParent)
-    : CDialog(idTemplate, hParent), m_settings(settings)
+    : CDialog(idTemplate, hParent), m_settings(settings), m_calcTools(settings, *this)
 {
 }
 
@@ -86,6 +88,9 @@ BOOL CMainDlg::OnInitDialog()
         stored.rings.positions[slot] = ClampRingPosition(static_cast<int>(slot), m_settings.m_nRingPos[slot]);
     Apply(m_state, ShowRings(stored));
     PlaceWindow();
+    // The tools window that was open over the window this one replaces.
+    if (std::exchange(m_settings.m_bToolsReopen, false))
+        m_calcTools.Open(m_hWnd);
     return TRUE;
 }
 
@@ -194,6 +199,7 @@ void CMainDlg::CaptureWindowState()
 
 void CMainDlg::OnDestroy()
 {
+    m_calcTools.Close();
     if (!m_bReplaced)
         CaptureWindowState();
 }

@@ -1,6 +1,8 @@
 // The main window: the resistor, its ring selectors, value box and lists, and the side bar.
 #pragma once
 
+#include "calctools/calc_tools_dlg.h"
+#include "calctools/calc_tools_owner.h"
 #include "framework/combo_box.h"
 #include "framework/dialog.h"
 #include "framework/handles.h"
@@ -33,7 +35,7 @@ enum ApplyWhat : int
     APPLY_SIDEBAR = 3,
 };
 
-class CMainDlg : public CDialog
+class CMainDlg : public CDialog, public ICalcToolsOwner
 {
 public:
     // The window reads the ring count and the last state from the settings, and writes its
@@ -61,6 +63,11 @@ public:
     bool SavePicture(const char* pszPath) const;
     // On the default printer: 0 the value text, 1 the picture.
     void Print(int nWhat);
+
+    // The calculation tools window's questions and its results (main_tools.cpp).
+    double GetShownMilliohms() const override;
+    void UseResistance(double ohms) override;
+    CCalcToolsDlg& GetCalcTools() { return m_calcTools; }
 
     // The accelerators go first, so Ctrl+C in the value box copies the resistance value.
     bool PreTranslateMessage(MSG& msg) override;
@@ -106,6 +113,7 @@ private:
     void OnUpdateTool();
     void OnWebPage();
     void OnAbout();
+    void OnCalcTools();
     void OnAcceptedCommand() {}
     void OnDestroy();
     // Menu idMenu's pop-up at the screen point, owner-drawn in the look of the settings; its
@@ -184,6 +192,8 @@ private:
     bool m_bLanguageChanged = false;
     // Ended for a new window, which now owns the state in the settings.
     bool m_bReplaced = false;
+    // Owned by this window: it closes with it.
+    CCalcToolsDlg m_calcTools;
 
     static const CMessageEntry s_messageEntries[];
 };

@@ -19,6 +19,9 @@ bool CMainDlg::ReplaceIfLayoutOrLanguageChanged()
     if (!bLayoutChanged && !m_bLanguageChanged)
         return false;
     CaptureWindowState();
+    // The tools window goes with this window and opens again over the new one.
+    m_settings.m_bToolsReopen = m_calcTools.IsOpen();
+    m_calcTools.Close();
     m_bLanguageChanged = false;
     m_bReplaced = true;
     IMainWindowHost& host = *m_pHost;

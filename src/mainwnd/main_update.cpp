@@ -35,8 +35,11 @@ void CMainDlg::InvalidateRing(size_t slot)
 
 void CMainDlg::Apply(const MainState& shown, MainState next)
 {
+    const bool bValueChanged = next.valueText != m_state.valueText || next.unit != m_state.unit;
     Render(shown, next);
     m_state = std::move(next);
+    if (bValueChanged)
+        m_calcTools.ShowValueChanged();
 }
 
 void CMainDlg::Render(const MainState& shown, const MainState& next)

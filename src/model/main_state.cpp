@@ -2,6 +2,7 @@
 #include "model/main_state.h"
 
 #include "model/decimal_format.h"
+#include "model/resistance_range.h"
 #include "model/standard_series.h"
 #include "model/value_text.h"
 
@@ -154,8 +155,14 @@ MainState ApplyOptions(MainState state, int ringMode, PictureOptions picture)
 
 MainState TakeStandardLine(MainState state, std::size_t series)
 {
+    const double ohms = state.standardOhms[series];
+    return TakeResistance(std::move(state), ohms);
+}
+
+MainState TakeResistance(MainState state, double ohms)
+{
     state.unit = kUnitOhm;
-    state.valueText = FormatDecimal(static_cast<float>(state.standardOhms[series]), 3);
+    state.valueText = FormatDecimal(static_cast<float>(ClampMilliohms(ohms * 1000.0) / 1000.0), 3);
     return ValueChanged(std::move(state), Source::User);
 }
 

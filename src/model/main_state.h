@@ -58,6 +58,8 @@ MainState ChooseRingCount(MainState state, int ringMode);
 MainState ApplyOptions(MainState state, int ringMode, PictureOptions picture);
 // The line's value in ohms into the box.
 MainState TakeStandardLine(MainState state, std::size_t series);
+// A resistance from another window (the calculation tools) into the box in ohms, as a line's.
+MainState TakeResistance(MainState state, double ohms);
 // A field typed into. R sets the resistor in ohms without being written back; any field
 // empties the computed U, I and P, itself included.
 MainState TypeCalcField(MainState state, CalcQuantity field, std::string_view text);

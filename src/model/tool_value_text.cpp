@@ -42,3 +42,14 @@ std::string ResistanceText(double milliohms)
     text += unit.name;
     return text;
 }
+
+std::string ErrorPercentText(double percent)
+{
+    std::string digits = FormatDecimal(static_cast<float>(percent < 0.0 ? -percent : percent), 3);
+    std::string text;
+    if (digits != "0")
+        text = percent < 0.0 ? "-" : "+";
+    text += digits;
+    text += " %";
+    return text;
+}

@@ -8,3 +8,6 @@
 // its digits; 0 is "0 Ohms". The value is counted as the rest of the model counts it
 // (ClampMilliohms).
 std::string ResistanceText(double milliohms);
+
+// An error in percent with its sign and three decimals: "+0,125 %", "-1,5 %", "0 %".
+std::string ErrorPercentText(double percent);

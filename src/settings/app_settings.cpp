@@ -13,6 +13,9 @@ namespace
 constexpr const char* kGeneral = "Générale";
 constexpr const char* kInterface = "Interface";
 constexpr const char* kLastState = "Dernier état";
+constexpr const char* kTools = "Outils";
+// The pages of the calculation tools window: markings, LED, divider, combinations.
+constexpr int kLastToolsPage = 3;
 
 constexpr BOOL kDefaultUseSeries[kSeriesCount] = {FALSE, TRUE, TRUE, TRUE, FALSE, FALSE, FALSE};
 constexpr int kLastRingMode = 2;
@@ -49,6 +52,10 @@ void CAppSettings::Exchange()
         ExchangeInt(kLastState, NumberedName("Bande ", i + 1).c_str(), m_nRingPos[i]);
     for (size_t i = 0; i < kGroupOpenCount; ++i)
         ExchangeInt(kLastState, NumberedName("Groupe ", i + 1).c_str(), m_bGroupOpen[i]);
+    ExchangeInt(kLastState, "Outils PosX", m_nToolsPosX);
+    ExchangeInt(kLastState, "Outils PosY", m_nToolsPosY);
+    ExchangeInt(kLastState, "Outils page", m_nToolsPage);
+    ExchangeText(kTools, "Mon stock", m_strStock);
 }
 
 void CAppSettings::SetDefaults()
@@ -71,6 +78,10 @@ void CAppSettings::SetDefaults()
         nPos = 0;
     for (BOOL& bOpen : m_bGroupOpen)
         bOpen = TRUE;
+    m_nToolsPosX = kNoStoredPosition;
+    m_nToolsPosY = kNoStoredPosition;
+    m_nToolsPage = 0;
+    m_strStock.clear();
 }
 
 void CAppSettings::Validate()
@@ -78,6 +89,8 @@ void CAppSettings::Validate()
     // Taken as unsigned, so that negative modes become the last one too.
     if (static_cast<unsigned>(m_nRingMode) > static_cast<unsigned>(kLastRingMode))
         m_nRingMode = kLastRingMode;
+    if (static_cast<unsigned>(m_nToolsPage) > static_cast<unsigned>(kLastToolsPage))
+        m_nToolsPage = 0;
 }
 
 int DefaultInterfaceStyle(int nWindowsCode)

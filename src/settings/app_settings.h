@@ -54,6 +54,15 @@ public:
     int m_nPosY;
     int m_nRingPos[kRingSlotCount];
     BOOL m_bGroupOpen[kGroupOpenCount];
+    // The calculation tools window: its place ("Outils PosX", "Outils PosY", kNoStoredPosition
+    // when never stored), its last page, and the user's stock list of values.
+    int m_nToolsPosX;
+    int m_nToolsPosY;
+    int m_nToolsPage;
+    std::string m_strStock;
+    // Not stored: the tools window was open when the main window was replaced, and the new one
+    // opens it again.
+    bool m_bToolsReopen = false;
 };
 
 // The visual-styles look where the system is recent enough to have it and it is in force, the

@@ -97,6 +97,13 @@ TEST(MainState, EachActionLeavesTheWindowShowingWhatFollowsFromIt)
              return TakeStandardLine(state, kE12);
          },
          {"4700000", kUnitOhm, {5, 8, 1, 8, 1, 1}, "4700000"}},
+        {"49,9 ohms taken from the tools while the unit is kilo-ohms: ohms, the rings as typed 49,9 sets "
+         "them",
+         [] { return TakeResistance(ChooseUnit(Started(kRingMode4, kGreyRedGold), kUnitKiloOhm), 49.9); },
+         {"49,9", kUnitOhm, {5, 10, 1, 3, 1, 1}, "49,9"}},
+        {"a negative or unbounded resistance from the tools is read as the model reads it",
+         [] { return TakeResistance(Started(kRingMode4, kGreyRedGold), -33.0); },
+         {"33", kUnitOhm, {4, 4, 1, 3, 1, 1}, "33"}},
         {"4700 typed into R while the unit is kilo-ohms: ohms, and R is not written back",
          []
          {

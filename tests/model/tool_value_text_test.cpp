@@ -22,3 +22,22 @@ TEST(ResistanceText, UnitByThousandsAndEveryDigitOfACode)
     }
 }
 } // namespace
+
+namespace
+{
+TEST(ErrorPercentText, SignThreeDecimalsAndZero)
+{
+    const struct
+    {
+        double percent;
+        const char* text;
+    } cases[] = {
+        {0.125, "+0,125 %"}, {-1.5, "-1,5 %"}, {0.0, "0 %"},         {-0.0, "0 %"},
+        {0.0004, "0 %"},     {-0.0004, "0 %"}, {0.0005, "+0,001 %"}, {12.0, "+12 %"},
+    };
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(ErrorPercentText(c.percent), c.text) << c.percent;
+    }
+}
+} // namespace

@@ -1,0 +1,39 @@
+// What every page of the calculation tools window shares.
+#include "calctools/calc_page.h"
+
+#include "framework/combo_box.h"
+#include "framework/resource_module.h"
+#include "model/series_tables.h"
+
+std::string CCalcPage::FormatString(UINT idText, std::initializer_list<std::string> args)
+{
+    const std::string strFormat = LoadResourceString(idText);
+    std::string strText;
+    const std::string* pArg = args.begin();
+    for (std::size_t i = 0; i < strFormat.size(); ++i)
+    {
+        if (strFormat.compare(i, 2, "%s") == 0 && pArg != args.end())
+        {
+            strText += *pArg++;
+            ++i;
+        }
+        else
+        {
+            strText += strFormat[i];
+        }
+    }
+    return strText;
+}
+
+void CCalcPage::FillSeriesList(int idCombo) const
+{
+    const CComboBox combo(GetDlgItem(idCombo));
+    for (const StandardSeries& series : kStandardSeries)
+        combo.AddString(std::string(series.name));
+    combo.SetCurSel(static_cast<int>(kSeriesE24Index));
+}
+
+int CCalcPage::GetComboSel(int idCombo) const
+{
+    return CComboBox(GetDlgItem(idCombo)).GetCurSel();
+}

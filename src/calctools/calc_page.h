@@ -1,0 +1,33 @@
+// A page of the calculation tools window: a child dialog over the tab control's display area,
+// with the texts and the owner every page uses.
+#pragma once
+
+#include "calctools/calc_tools_owner.h"
+#include "framework/dialog.h"
+#include "settings/app_settings.h"
+
+#include <initializer_list>
+#include <string>
+
+class CCalcPage : public CDialog
+{
+public:
+    CCalcPage(UINT idTemplate, CAppSettings& settings, ICalcToolsOwner& owner)
+        : CDialog(idTemplate), m_settings(settings), m_owner(owner)
+    {
+    }
+
+    // The owner's resistance changed (a ring moved, a value was typed).
+    virtual void OnShownValueChanged() {}
+
+protected:
+    // String idText with each "%s" replaced by the next argument.
+    static std::string FormatString(UINT idText, std::initializer_list<std::string> args);
+    // The series combo box: E3 to E192, with E24 chosen.
+    void FillSeriesList(int idCombo) const;
+    int GetComboSel(int idCombo) const;
+    void EnableItem(int id, bool bEnable) const { ::EnableWindow(GetDlgItem(id), bEnable ? TRUE : FALSE); }
+
+    CAppSettings& m_settings;
+    ICalcToolsOwner& m_owner;
+};

@@ -1,0 +1,204 @@
+// The page "Associations": the best series-parallel combinations of standard values or of the
+// user's stock for a target, searched a slice at a time between the window's messages.
+#include "calctools/calc_pages.h"
+
+#include "framework/combo_box.h"
+#include "framework/resource_module.h"
+#include "model/combination_values.h"
+#include "model/decimal_format.h"
+#include "model/resistance_field.h"
+#include "model/series_tables.h"
+#include "model/tool_value_text.h"
+
+const CMessageEntry CPageCombinations::s_messageEntries[] = {
+    OnCommand<&CPageCombinations::OnFromMain>(IDC_COMBO_FROM_MAIN),
+    OnControl<&CPageCombinations::OnStockChange>(EN_CHANGE, IDC_COMBO_STOCK),
+    OnCommand<&CPageCombinations::OnSearch>(IDC_COMBO_SEARCH),
+    OnCommand<&CPageCombinations::OnCancelSearch>(IDC_COMBO_CANCEL),
+    OnMessage<WM_TIMER, &CPageCombinations::OnTimer>(),
+    OnControl<&CPageCombinations::OnResultSelected>(LBN_SELCHANGE, IDC_COMBO_RESULTS),
+    OnControl<&CPageCombinations::OnUse>(LBN_DBLCLK, IDC_COMBO_RESULTS),
+    OnControl<&CPageCombinations::OnUse>(LBN_DBLCLK, IDC_COMBO_PARTS),
+    OnCommand<&CPageCombinations::OnUse>(IDC_COMBO_USE),
+    OnMessage<WM_DESTROY, &CPageCombinations::OnDestroy>(),
+};
+const CMessageMap CPageCombinations::s_messageMap{CCalcPage::s_messageMap, s_messageEntries};
+
+namespace
+{
+constexpr UINT_PTR kSearchTimer = 1;
+constexpr UINT kSearchTimerMs = 10;
+// Slices run until this much time went by, then the window's messages come first again.
+constexpr DWORD kSliceBudgetMs = 30;
+// The source list: E3 to E192, then the stock.
+constexpr int kStockSource = static_cast<int>(kSeriesCount);
+// The count list offers 2, 3 and 4 resistors.
+constexpr int kFewestResistors = 2;
+
+void AddListLine(HWND hList, const std::string& strLine)
+{
+    ::SendMessageA(hList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(strLine.c_str()));
+}
+} // namespace
+
+BOOL CPageCombinations::OnInitDialog()
+{
+    const CComboBox source(GetDlgItem(IDC_COMBO_SOURCE));
+    for (const StandardSeries& series : kStandardSeries)
+        source.AddString(std::string(series.name));
+    source.AddString(LoadResourceString(IDS_COMBO_STOCK));
+    source.SetCurSel(static_cast<int>(kSeriesE24Index));
+    const CComboBox count(GetDlgItem(IDC_COMBO_COUNT));
+    for (int n = kFewestResistors; n <= kMaxCombinationResistors; ++n)
+        count.AddString(std::to_string(n));
+    count.SetCurSel(1);
+    SetDlgItemText(IDC_COMBO_LOW, CombinationOhmsText(kDefaultLowestOhms));
+    SetDlgItemText(IDC_COMBO_HIGH, CombinationOhmsText(kDefaultHighestOhms));
+    SetDlgItemText(IDC_COMBO_STOCK, m_settings.m_strStock);
+    EnableItem(IDC_COMBO_USE, false);
+    return TRUE;
+}
+
+void CPageCombinations::OnFromMain()
+{
+    SetDlgItemText(IDC_COMBO_TARGET, CombinationOhmsText(m_owner.GetShownMilliohms() / 1000.0));
+}
+
+void CPageCombinations::OnStockChange()
+{
+    m_settings.m_strStock = GetDlgItemText(IDC_COMBO_STOCK);
+}
+
+bool CPageCombinations::ReadValues(std::vector<double>& values)
+{
+    m_strNote.clear();
+    if (GetComboSel(IDC_COMBO_SOURCE) == kStockSource)
+    {
+        const StockReading stock = ReadStockList(GetDlgItemText(IDC_COMBO_STOCK));
+        values = stock.ohms;
+        std::string strUnreadable;
+        for (const std::string& strEntry : stock.unreadable)
+            strUnreadable += (strUnreadable.empty() ? "" : ", ") + strEntry;
+        if (!strUnreadable.empty())
+            m_strNote = FormatString(IDS_COMBO_UNREADABLE, {strUnreadable});
+        if (stock.tooMany)
+            m_strNote += (m_strNote.empty() ? "" : " ; ") + LoadResourceString(IDS_COMBO_TOO_MANY);
+        return true;
+    }
+    const std::optional<double> lowest = ReadResistanceField(GetDlgItemText(IDC_COMBO_LOW));
+    const std::optional<double> highest = ReadResistanceField(GetDlgItemText(IDC_COMBO_HIGH));
+    if (!lowest.has_value() || !highest.has_value())
+    {
+        SetDlgItemText(IDC_COMBO_STATUS, LoadResourceString(IDS_COMBO_BAD_RANGE));
+        return false;
+    }
+    values = SeriesValuesInRange(static_cast<std::size_t>(GetComboSel(IDC_COMBO_SOURCE)), *lowest, *highest);
+    return true;
+}
+
+// Bad input leaves one line in place of the results, and the search that ran is dropped.
+void CPageCombinations::OnSearch()
+{
+    ::KillTimer(m_hWnd, kSearchTimer);
+    m_results.clear();
+    ShowResults();
+    std::vector<double> values;
+    if (!ReadValues(values))
+        return;
+    const double target = ReadResistanceField(GetDlgItemText(IDC_COMBO_TARGET)).value_or(0.0);
+    const int nResistors = kFewestResistors + GetComboSel(IDC_COMBO_COUNT);
+    const CombinationStatus status = m_search.Start(target, values, nResistors);
+    if (status != CombinationStatus::Ready)
+    {
+        SetDlgItemText(IDC_COMBO_STATUS,
+                       LoadResourceString(IDS_COMBO_STATUS_TARGET + static_cast<UINT>(status) - 1));
+        return;
+    }
+    SetDlgItemText(IDC_COMBO_STATUS, FormatString(IDS_COMBO_PROGRESS, {"0 %"}));
+    EnableItem(IDC_COMBO_CANCEL, true);
+    ::SetTimer(m_hWnd, kSearchTimer, kSearchTimerMs, nullptr);
+}
+
+void CPageCombinations::OnCancelSearch()
+{
+    m_search.Cancel();
+    m_search.Advance(1);
+    EndSearch(IDS_COMBO_CANCELLED);
+}
+
+void CPageCombinations::OnTimer(WPARAM wParam, LPARAM)
+{
+    if (wParam != kSearchTimer)
+        return;
+    const DWORD dwStart = ::GetTickCount();
+    bool bOver = false;
+    while (!bOver && ::GetTickCount() - dwStart < kSliceBudgetMs)
+        bOver = m_search.Advance(kCombinationSlice);
+    if (!bOver)
+    {
+        const std::string strPercent =
+            FormatDecimal(static_cast<float>(m_search.Progress() * 100.0), 0) + " %";
+        SetDlgItemText(IDC_COMBO_STATUS, FormatString(IDS_COMBO_PROGRESS, {strPercent}));
+        return;
+    }
+    EndSearch(m_search.IsCancelled() ? IDS_COMBO_CANCELLED : IDS_COMBO_DONE);
+}
+
+void CPageCombinations::EndSearch(UINT idStatus)
+{
+    ::KillTimer(m_hWnd, kSearchTimer);
+    EnableItem(IDC_COMBO_CANCEL, false);
+    m_results = m_search.IsFinished() ? m_search.Results() : std::vector<CombinationResult>();
+    std::string strStatus = LoadResourceString(idStatus);
+    if (!m_strNote.empty())
+        strStatus += " " + m_strNote;
+    SetDlgItemText(IDC_COMBO_STATUS, strStatus);
+    ShowResults();
+}
+
+void CPageCombinations::ShowResults()
+{
+    const HWND hList = GetDlgItem(IDC_COMBO_RESULTS);
+    ::SendMessageA(hList, LB_RESETCONTENT, 0, 0);
+    for (const CombinationResult& result : m_results)
+        AddListLine(hList, FormatString(IDS_COMBO_RESULT,
+                                        {result.text, CombinationOhmsText(result.ohms),
+                                         result.exact ? LoadResourceString(IDS_COMBO_EXACT)
+                                                      : ErrorPercentText(result.relativeError * 100.0)}));
+    ::SendMessageA(hList, LB_SETCURSEL, 0, 0);
+    OnResultSelected();
+}
+
+// The selected result's resistors, one a line, the first chosen.
+void CPageCombinations::OnResultSelected()
+{
+    const HWND hParts = GetDlgItem(IDC_COMBO_PARTS);
+    ::SendMessageA(hParts, LB_RESETCONTENT, 0, 0);
+    const LRESULT nSel = ::SendMessageA(GetDlgItem(IDC_COMBO_RESULTS), LB_GETCURSEL, 0, 0);
+    const bool bSelected = nSel >= 0 && static_cast<std::size_t>(nSel) < m_results.size();
+    EnableItem(IDC_COMBO_USE, bSelected);
+    if (!bSelected)
+        return;
+    const CombinationResult& result = m_results[static_cast<std::size_t>(nSel)];
+    for (int slot = 0; slot < ArrangementResistorCount(result.arrangement); ++slot)
+        AddListLine(hParts, ResistanceText(result.slotOhms[static_cast<std::size_t>(slot)] * 1000.0));
+    ::SendMessageA(hParts, LB_SETCURSEL, 0, 0);
+}
+
+void CPageCombinations::OnUse()
+{
+    const LRESULT nResult = ::SendMessageA(GetDlgItem(IDC_COMBO_RESULTS), LB_GETCURSEL, 0, 0);
+    const LRESULT nPart = ::SendMessageA(GetDlgItem(IDC_COMBO_PARTS), LB_GETCURSEL, 0, 0);
+    if (nResult < 0 || static_cast<std::size_t>(nResult) >= m_results.size())
+        return;
+    const CombinationResult& result = m_results[static_cast<std::size_t>(nResult)];
+    if (nPart < 0 || nPart >= ArrangementResistorCount(result.arrangement))
+        return;
+    m_owner.UseResistance(result.slotOhms[static_cast<std::size_t>(nPart)]);
+}
+
+void CPageCombinations::OnDestroy()
+{
+    ::KillTimer(m_hWnd, kSearchTimer);
+    OnStockChange();
+}
