@@ -28,7 +28,7 @@ fail() {
 # Every value of the three sub keys as "sub key|name|type|text", in UTF-8.
 stored_values() {
     local sub
-    for sub in 'Générale' 'Interface' 'Dernier état'; do
+    for sub in 'Générale' 'Interface' 'Dernier état' 'Outils'; do
         vantrel_wine reg query "$key\\$sub" | tr -d '\r' | iconv -f CP437 -t UTF-8 |
             awk -F '    ' -v subkey="$sub" '/^    / { print subkey "|" $2 "|" $3 "|" $4 }'
     done | LC_ALL=C sort
@@ -67,6 +67,10 @@ Dernier état|Bande 6|REG_SZ|1
 Dernier état|Groupe 1|REG_SZ|1
 Dernier état|Groupe 2|REG_SZ|1
 Dernier état|Groupe 3|REG_SZ|1
+Dernier état|Outils PosX|REG_SZ|-6500
+Dernier état|Outils PosY|REG_SZ|-6500
+Dernier état|Outils page|REG_SZ|0
+Outils|Mon stock|REG_SZ|
 VALUES
 )
 # The window leaves its state: black rings (position 0 is below every selector's range) and

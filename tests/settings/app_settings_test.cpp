@@ -49,6 +49,10 @@ const ValueRow kValues[] = {
     {kLastState, "Groupe 1", "1"},
     {kLastState, "Groupe 2", "1"},
     {kLastState, "Groupe 3", "1"},
+    {kLastState, "Outils PosX", "-6500"},
+    {kLastState, "Outils PosY", "-6500"},
+    {kLastState, "Outils page", "0"},
+    {kTools, "Mon stock", ""},
 };
 
 // The record's fields as texts, in the order of kValues.
@@ -74,6 +78,10 @@ std::vector<std::string> FieldTexts(const CAppSettings& s)
         add(n);
     for (BOOL b : s.m_bGroupOpen)
         add(b);
+    add(s.m_nToolsPosX);
+    add(s.m_nToolsPosY);
+    add(s.m_nToolsPage);
+    texts.push_back(s.m_strStock);
     return texts;
 }
 
@@ -153,6 +161,9 @@ TEST_F(AppSettingsTest, StoredTextsLoadAsNumbers)
         {kLastState, "PosX", "-6501", [](const CAppSettings& s) { return s.m_nPosX; }, -6501},
         {kLastState, "Bande 6", "7", [](const CAppSettings& s) { return s.m_nRingPos[5]; }, 7},
         {kLastState, "Groupe 3", "0", [](const CAppSettings& s) { return s.m_bGroupOpen[2]; }, 0},
+        {kLastState, "Outils page", "2", [](const CAppSettings& s) { return s.m_nToolsPage; }, 2},
+        {kLastState, "Outils page", "4", [](const CAppSettings& s) { return s.m_nToolsPage; }, 0},
+        {kLastState, "Outils page", "-1", [](const CAppSettings& s) { return s.m_nToolsPage; }, 0},
     };
     for (const IntLoadCase& c : cases)
     {
@@ -191,7 +202,8 @@ TEST_F(AppSettingsTest, SaveWritesEveryValueAsTerminatedText)
     }
     EXPECT_EQ(CountValues(kGeneral), 9u);
     EXPECT_EQ(CountValues(kInterface), 8u);
-    EXPECT_EQ(CountValues(kLastState), 11u);
+    EXPECT_EQ(CountValues(kLastState), 14u);
+    EXPECT_EQ(CountValues(kTools), 1u);
     EXPECT_EQ(CountValues(""), 0u);
 }
 
@@ -216,6 +228,10 @@ TEST_F(AppSettingsTest, SaveThenLoadGivesBackEveryField)
         saved.m_nRingPos[i] = static_cast<int>(i) + 3;
     saved.m_bGroupOpen[0] = FALSE;
     saved.m_bGroupOpen[2] = FALSE;
+    saved.m_nToolsPosX = 120;
+    saved.m_nToolsPosY = -40;
+    saved.m_nToolsPage = 3;
+    saved.m_strStock = "4k7 10k\r\n2,2 r\xE9sistances";
     saved.Save();
 
     CAppSettings loaded;

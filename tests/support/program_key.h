@@ -14,6 +14,7 @@ constexpr const char* kProgramKey = "Software\\Apps QZN\\Vantrel\\Version 2.0";
 constexpr const char* kGeneral = "G\xE9n\xE9rale";
 constexpr const char* kInterface = "Interface";
 constexpr const char* kLastState = "Dernier \xE9tat";
+constexpr const char* kTools = "Outils";
 
 // The key below HKEY_LOCAL_MACHINE, or below the hive given: HKEY_CURRENT_USER holds what a user
 // who may not write the machine's key keeps.
