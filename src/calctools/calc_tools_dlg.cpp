@@ -1,6 +1,7 @@
 // The calculation tools window: its tabs and pages, its place, and its keyboard.
 #include "calctools/calc_tools_dlg.h"
 
+#include "framework/monitor_areas.h"
 #include "framework/resource_module.h"
 #include "model/window_placement.h"
 #include "res/resource.h"
@@ -19,24 +20,6 @@ const CMessageMap CCalcToolsDlg::s_messageMap{CDialog::s_messageMap, s_messageEn
 namespace
 {
 constexpr UINT kTabTexts[] = {IDS_TAB_SMD, IDS_TAB_LED, IDS_TAB_DIVIDER, IDS_TAB_COMBO};
-
-std::vector<PlacementRect> MonitorWorkAreas()
-{
-    std::vector<PlacementRect> workAreas;
-    ::EnumDisplayMonitors(
-        nullptr, nullptr,
-        [](HMONITOR hMonitor, HDC, LPRECT, LPARAM lParam) -> BOOL
-        {
-            MONITORINFO info{};
-            info.cbSize = sizeof info;
-            if (::GetMonitorInfoA(hMonitor, &info))
-                reinterpret_cast<std::vector<PlacementRect>*>(lParam)->push_back(
-                    {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom});
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&workAreas));
-    return workAreas;
-}
 } // namespace
 
 CCalcToolsDlg::CCalcToolsDlg(CAppSettings& settings, ICalcToolsOwner& owner)

@@ -2,6 +2,7 @@
 // settings.
 #include "mainwnd/main_dlg.h"
 
+#include "framework/monitor_areas.h"
 #include "framework/resource_module.h"
 #include "model/ring_colours.h"
 #include "model/value_text.h"
@@ -151,19 +152,7 @@ void CMainDlg::PlaceWindow()
     const int cy = rc.bottom - rc.top;
     if (m_settings.HasStoredPosition())
     {
-        std::vector<PlacementRect> workAreas;
-        ::EnumDisplayMonitors(
-            nullptr, nullptr,
-            [](HMONITOR hMonitor, HDC, LPRECT, LPARAM lParam) -> BOOL
-            {
-                MONITORINFO info{};
-                info.cbSize = sizeof info;
-                if (::GetMonitorInfoA(hMonitor, &info))
-                    reinterpret_cast<std::vector<PlacementRect>*>(lParam)->push_back(
-                        {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom});
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&workAreas));
+        const std::vector<PlacementRect> workAreas = MonitorWorkAreas();
         const int cyCaption = ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYFIXEDFRAME);
         if (IsCaptionReachable(m_settings.m_nPosX, m_settings.m_nPosY, cx, cyCaption, workAreas))
         {
