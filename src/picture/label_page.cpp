@@ -4,6 +4,7 @@
 #include "framework/paint_helpers.h"
 #include "framework/scopes.h"
 #include "picture/dib_file.h"
+#include "picture/print_job.h"
 #include "picture/scaled_resistor.h"
 
 #include <algorithm>
@@ -126,4 +127,21 @@ bool SaveLabelPages(const std::string& strStem, const LabelFormat& format,
             ::DeleteFileA(strPath.c_str());
     }
     return bSaved;
+}
+
+bool PrintLabelPages(HDC hPrinter, const char* pszDocName, const LabelFormat& format,
+                     std::span<const LabelContent> labels)
+{
+    const std::size_t nPerPage = static_cast<std::size_t>(std::max(1, format.LabelsPerPage()));
+    const int nDpi = ::GetDeviceCaps(hPrinter, LOGPIXELSX);
+    const POINT ptOffset{::GetDeviceCaps(hPrinter, PHYSICALOFFSETX),
+                         ::GetDeviceCaps(hPrinter, PHYSICALOFFSETY)};
+    return PrintPages(hPrinter, pszDocName, LabelPageCount(format, labels.size()),
+                      [&](HDC hDC, std::size_t nPage)
+                      {
+                          POINT ptOld{};
+                          ::SetViewportOrgEx(hDC, -ptOffset.x, -ptOffset.y, &ptOld);
+                          DrawLabelPage(hDC, nDpi, format, labels.subspan(nPage * nPerPage));
+                          ::SetViewportOrgEx(hDC, ptOld.x, ptOld.y, nullptr);
+                      });
 }

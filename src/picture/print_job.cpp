@@ -25,25 +25,34 @@ CPrinterDCHandle GetDefaultPrinterDC()
     return CPrinterDCHandle(pd.hDC);
 }
 
-bool PrintOnePage(HDC hPrinter, const char* pszDocName, const std::function<void(HDC)>& drawPage)
+bool PrintPages(HDC hPrinter, const char* pszDocName, std::size_t nPages,
+                const std::function<void(HDC, std::size_t)>& drawPage)
 {
     DOCINFOA di{};
     di.cbSize = sizeof di;
     di.lpszDocName = pszDocName;
     if (::StartDocA(hPrinter, &di) <= 0)
         return false;
-    if (::StartPage(hPrinter) <= 0)
+    for (std::size_t nPage = 0; nPage < nPages; ++nPage)
     {
-        ::AbortDoc(hPrinter);
-        return false;
-    }
-    drawPage(hPrinter);
-    if (::EndPage(hPrinter) <= 0)
-    {
-        ::AbortDoc(hPrinter);
-        return false;
+        if (::StartPage(hPrinter) <= 0)
+        {
+            ::AbortDoc(hPrinter);
+            return false;
+        }
+        drawPage(hPrinter, nPage);
+        if (::EndPage(hPrinter) <= 0)
+        {
+            ::AbortDoc(hPrinter);
+            return false;
+        }
     }
     return ::EndDoc(hPrinter) > 0;
+}
+
+bool PrintOnePage(HDC hPrinter, const char* pszDocName, const std::function<void(HDC)>& drawPage)
+{
+    return PrintPages(hPrinter, pszDocName, 1, [&drawPage](HDC hDC, std::size_t) { drawPage(hDC); });
 }
 
 void DrawValuePage(HDC hDC, const std::string& text)

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -12,8 +13,11 @@
 // printer is installed.
 CPrinterDCHandle GetDefaultPrinterDC();
 
-// A document of one page that drawPage fills. False when the document or its page cannot be
-// started, or the page cannot be ended; a started document is then aborted.
+// A document of nPages pages, each filled by drawPage with its index. False when the document
+// or a page cannot be started or a page cannot be ended; a started document is then aborted, so
+// that no part of it is printed.
+bool PrintPages(HDC hPrinter, const char* pszDocName, std::size_t nPages,
+                const std::function<void(HDC, std::size_t)>& drawPage);
 bool PrintOnePage(HDC hPrinter, const char* pszDocName, const std::function<void(HDC)>& drawPage);
 
 // The value text at (50, 50) in device units, in the system font.
