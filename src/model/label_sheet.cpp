@@ -1,14 +1,19 @@
 #include "model/label_sheet.h"
 
+#include "model/combination_values.h"
 #include "model/smd_marking_writer.h"
 #include "model/tool_value_text.h"
 
+#include <cctype>
 #include <cmath>
+#include <string_view>
 
 namespace
 {
 constexpr double kCustomMargin = 5.0;
 constexpr double kInch = 25.4;
+constexpr double kA4Width = 210;
+constexpr double kA4Height = 297;
 // The tolerance ring's positions of gold (5 %) and brown (1 %).
 constexpr int kToleranceGold = 2;
 constexpr int kToleranceBrown = 3;
@@ -24,14 +29,23 @@ LabelFormat StandardLabelFormat(SheetFormat format)
     switch (format)
     {
     case SheetFormat::A4_4x10:
-        return {210, 297, 4, 10, 8, 21.5, 48.5, 25.4, 0, 0};
+        return {kA4Width, kA4Height, 4, 10, 8, 21.5, 48.5, 25.4, 0, 0};
     case SheetFormat::Letter_3x10:
         return {8.5 * kInch, 11 * kInch,    3, 10, 0.1875 * kInch, 0.5 * kInch, 2.625 * kInch,
                 1.0 * kInch, 0.125 * kInch, 0};
     case SheetFormat::A4_3x8:
     default:
-        return {210, 297, 3, 8, 0, 0.5, 70, 37, 0, 0};
+        return {kA4Width, kA4Height, 3, 8, 0, 0.5, 70, 37, 0, 0};
     }
+}
+
+std::optional<LabelFormat> ChosenLabelFormat(int nChoice, double labelWidth, double labelHeight)
+{
+    if (nChoice >= 0 && nChoice < kStandardSheetCount)
+        return StandardLabelFormat(static_cast<SheetFormat>(nChoice));
+    if (nChoice == kCustomLabelChoice)
+        return CustomLabelFormat(kA4Width, kA4Height, labelWidth, labelHeight);
+    return std::nullopt;
 }
 
 std::optional<LabelFormat> CustomLabelFormat(double pageWidth, double pageHeight, double labelWidth,
@@ -88,4 +102,33 @@ LabelContent MakeLabelContent(double ohms)
             content.markings.push_back(pMarking->text);
     }
     return content;
+}
+
+std::vector<LabelContent> MakeLabelContents(std::span<const double> ohms)
+{
+    std::vector<LabelContent> labels;
+    for (const double dOhms : SortedDistinctValues(ohms))
+        labels.push_back(MakeLabelContent(dOhms));
+    return labels;
+}
+
+std::string LabelFileStem(const std::string& strChosen)
+{
+    constexpr std::string_view kExtension = ".bmp";
+    if (strChosen.size() > kExtension.size())
+    {
+        const std::size_t nAt = strChosen.size() - kExtension.size();
+        bool bBitmap = true;
+        for (std::size_t i = 0; i < kExtension.size(); ++i)
+            bBitmap =
+                bBitmap && std::tolower(static_cast<unsigned char>(strChosen[nAt + i])) == kExtension[i];
+        if (bBitmap)
+            return strChosen.substr(0, nAt);
+    }
+    return strChosen;
+}
+
+std::string LabelPageFileName(const std::string& strStem, std::size_t nPage)
+{
+    return strStem + "-" + std::to_string(nPage) + ".bmp";
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,12 @@ enum class SheetFormat
     Letter_3x10,
 };
 LabelFormat StandardLabelFormat(SheetFormat format);
+inline constexpr int kStandardSheetCount = 3;
+
+// The format list of the label page: the standard sheets in the order above, then a custom
+// label size on an A4 page. Nothing for a custom size that does not fit, or an unknown choice.
+inline constexpr int kCustomLabelChoice = kStandardSheetCount;
+std::optional<LabelFormat> ChosenLabelFormat(int nChoice, double labelWidth, double labelHeight);
 
 // As many labels of the size as fit the page with a margin of 5 mm, the grid centred; nothing
 // when not one label fits or a size is not a positive number.
@@ -63,3 +70,11 @@ struct LabelContent
     std::vector<std::string> markings;
 };
 LabelContent MakeLabelContent(double ohms);
+// One label a value, from the lowest value to the highest, each value once: a drawer's labels are
+// wanted in order, and a stock typed twice needs only one label.
+std::vector<LabelContent> MakeLabelContents(std::span<const double> ohms);
+
+// The pages of a sheet saved under the name the user chose, "labels.bmp" or "labels": the name
+// without its ".bmp" (in any case) is the stem, and page n, counted from 1, is "<stem>-<n>.bmp".
+std::string LabelFileStem(const std::string& strChosen);
+std::string LabelPageFileName(const std::string& strStem, std::size_t nPage);

@@ -109,3 +109,51 @@ TEST(LabelSheet, ALabelShowsValueRingsAndTheMarkingsThatExist)
     }
 }
 } // namespace
+
+TEST(LabelSheet, TheFormatListEndsWithACustomSizeOnA4)
+{
+    for (int nChoice = 0; nChoice < kStandardSheetCount; ++nChoice)
+    {
+        const std::optional<LabelFormat> f = ChosenLabelFormat(nChoice, 0, 0);
+        ASSERT_TRUE(f.has_value()) << nChoice;
+        EXPECT_EQ(f->LabelsPerPage(), StandardLabelFormat(static_cast<SheetFormat>(nChoice)).LabelsPerPage());
+    }
+    const std::optional<LabelFormat> custom = ChosenLabelFormat(kCustomLabelChoice, 50, 30);
+    ASSERT_TRUE(custom.has_value());
+    EXPECT_EQ(custom->pageWidth, 210);
+    EXPECT_EQ(custom->pageHeight, 297);
+    EXPECT_FALSE(ChosenLabelFormat(kCustomLabelChoice, 300, 30).has_value());
+    EXPECT_FALSE(ChosenLabelFormat(-1, 50, 30).has_value());
+    EXPECT_FALSE(ChosenLabelFormat(kCustomLabelChoice + 1, 50, 30).has_value());
+}
+
+TEST(LabelSheet, LabelsComeInOrderOfValueEachOnce)
+{
+    const std::vector<double> stock{4700, 100, 4700, 0.47, 1e6};
+    const std::vector<LabelContent> labels = MakeLabelContents(stock);
+    std::vector<std::string> values;
+    for (const LabelContent& label : labels)
+        values.push_back(label.value);
+    EXPECT_EQ(values, (std::vector<std::string>{"470 mOhms", "100 Ohms", "4,7 kOhms", "1 MOhms"}));
+    EXPECT_TRUE(MakeLabelContents({}).empty());
+}
+
+TEST(LabelSheet, SavedPagesAreNamedAfterTheChosenFile)
+{
+    const struct
+    {
+        const char* chosen;
+        const char* stem;
+    } cases[] = {
+        {"C:\\labels.bmp", "C:\\labels"},
+        {"C:\\labels.BMP", "C:\\labels"},
+        {"C:\\labels", "C:\\labels"},
+        {"C:\\labels.bmp.txt", "C:\\labels.bmp.txt"},
+        {".bmp", ".bmp"},
+        {"a.bmpx", "a.bmpx"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LabelFileStem(c.chosen), c.stem) << c.chosen;
+    EXPECT_EQ(LabelPageFileName("C:\\labels", 1), "C:\\labels-1.bmp");
+    EXPECT_EQ(LabelPageFileName("C:\\labels", 12), "C:\\labels-12.bmp");
+}
