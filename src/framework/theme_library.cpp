@@ -88,3 +88,9 @@ BOOL CThemeLibrary::IsAppThemed() const
 {
     return CallByName<decltype(&::IsAppThemed)>(Module(), "IsAppThemed", BOOL{FALSE});
 }
+
+HRESULT CThemeLibrary::EnableThemeDialogTexture(HWND hWnd, DWORD dwFlags) const
+{
+    return CallByName<decltype(&::EnableThemeDialogTexture)>(Module(), "EnableThemeDialogTexture", E_FAIL,
+                                                             hWnd, dwFlags);
+}

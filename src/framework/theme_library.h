@@ -32,6 +32,7 @@ public:
                                RECT* pExtentRect) const;
     BOOL IsThemeActive() const;
     BOOL IsAppThemed() const;
+    HRESULT EnableThemeDialogTexture(HWND hWnd, DWORD dwFlags) const;
 
 private:
     HMODULE Module() const;

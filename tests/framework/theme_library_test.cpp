@@ -112,6 +112,7 @@ protected:
         EXPECT_EQ(lib.DrawThemeText(nullptr, m_hDC.get(), 1, 1, L"x", -1, 0, 0, &bounds), E_FAIL);
         EXPECT_EQ(lib.GetThemeBackgroundContentRect(nullptr, m_hDC.get(), 1, 1, &bounds, &out), E_FAIL);
         EXPECT_EQ(lib.GetThemeTextExtent(nullptr, m_hDC.get(), 1, 1, L"x", -1, 0, &bounds, &out), E_FAIL);
+        EXPECT_EQ(lib.EnableThemeDialogTexture(nullptr, ETDT_ENABLETAB), E_FAIL);
         EXPECT_TRUE(SameRect(out, kUntouched));
     }
 
