@@ -28,6 +28,9 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // Enter in a field would end the window and lose what was typed: the results are live, and
+    // a page that has a default button gets the key itself.
+    void OnOK() override {}
     const CMessageMap& GetMessageMap() const override { return s_messageMap; }
     static const CMessageMap s_messageMap;
 
@@ -41,8 +44,10 @@ private:
     CPageLed m_pageLed;
     CPageDivider m_pageDivider;
     CPageCombinations m_pageCombinations;
+    CPageLabels m_pageLabels;
     // In the order of the tabs.
-    const std::array<CCalcPage*, 4> m_pages{&m_pageSmd, &m_pageLed, &m_pageDivider, &m_pageCombinations};
+    const std::array<CCalcPage*, 5> m_pages{&m_pageSmd, &m_pageLed, &m_pageDivider, &m_pageCombinations,
+                                            &m_pageLabels};
     int m_nPage = 0;
     // IsDialogMessage hands the message to the same filter hook that called us.
     bool m_bTranslating = false;

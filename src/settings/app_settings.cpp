@@ -15,7 +15,7 @@ constexpr const char* kInterface = "Interface";
 constexpr const char* kLastState = "Dernier état";
 constexpr const char* kTools = "Outils";
 // The pages of the calculation tools window: markings, LED, divider, combinations.
-constexpr int kLastToolsPage = 3;
+constexpr int kLastToolsPage = 4;
 
 constexpr BOOL kDefaultUseSeries[kSeriesCount] = {FALSE, TRUE, TRUE, TRUE, FALSE, FALSE, FALSE};
 constexpr int kLastRingMode = 2;

@@ -234,8 +234,9 @@ TEST_F(ToolsTest, PlaceAndPageAreKeptAndABadPlaceIsCentred)
     EXPECT_NEAR((rc.left + rc.right) / 2, (rcMain.left + rcMain.right) / 2, 1);
 }
 
-// Inside the main window's own modal loop: Ctrl+T opens the tools, Tab moves in them, Escape
-// closes them and leaves the main window running.
+// Inside the main window's own modal loop: Ctrl+T opens the tools, Tab moves in them, Enter in
+// a field keeps them open (nothing typed is lost), Escape closes them and leaves the main window
+// running.
 TEST_F(ToolsTest, KeysReachTheToolsThroughTheMainWindowsLoop)
 {
     for (BOOL& bUse : m_settings.m_bUseSeries)
@@ -244,6 +245,7 @@ TEST_F(ToolsTest, KeysReachTheToolsThroughTheMainWindowsLoop)
     int nStep = 0;
     bool bOpened = false;
     bool bTabMoved = false;
+    bool bKeptOnEnter = false;
     bool bClosed = false;
     bool bMainAlive = false;
     HWND hFocusBefore = nullptr;
@@ -275,9 +277,13 @@ TEST_F(ToolsTest, KeysReachTheToolsThroughTheMainWindowsLoop)
                 return false;
             case 2:
                 bTabMoved = ::GetFocus() != hFocusBefore && ::GetFocus() != nullptr;
-                ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+                ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
                 return false;
             case 3:
+                bKeptOnEnter = hTools != nullptr && ::IsWindowVisible(hTools);
+                ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+                return false;
+            case 4:
                 bClosed = hTools == nullptr;
                 bMainAlive = ::IsWindowVisible(hDlg) != FALSE;
                 ::PostMessageA(hDlg, WM_COMMAND, ID_QUIT, 0);
@@ -289,6 +295,7 @@ TEST_F(ToolsTest, KeysReachTheToolsThroughTheMainWindowsLoop)
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_TRUE(bOpened);
     EXPECT_TRUE(bTabMoved);
+    EXPECT_TRUE(bKeptOnEnter);
     EXPECT_TRUE(bClosed);
     EXPECT_TRUE(bMainAlive);
 }
