@@ -4,6 +4,7 @@
 #include "framework/combo_box.h"
 #include "framework/resource_module.h"
 #include "model/series_tables.h"
+#include "res/resource.h"
 
 std::string CCalcPage::FormatString(UINT idText, std::initializer_list<std::string> args)
 {
@@ -36,4 +37,17 @@ void CCalcPage::FillSeriesList(int idCombo) const
 int CCalcPage::GetComboSel(int idCombo) const
 {
     return CComboBox(GetDlgItem(idCombo)).GetCurSel();
+}
+
+std::string CCalcPage::StockNote(const StockReading& stock)
+{
+    std::string strUnreadable;
+    for (const std::string& strEntry : stock.unreadable)
+        strUnreadable += (strUnreadable.empty() ? "" : ", ") + strEntry;
+    std::string strNote;
+    if (!strUnreadable.empty())
+        strNote = FormatString(IDS_COMBO_UNREADABLE, {strUnreadable});
+    if (stock.tooMany)
+        strNote += (strNote.empty() ? "" : " ; ") + LoadResourceString(IDS_COMBO_TOO_MANY);
+    return strNote;
 }

@@ -4,6 +4,7 @@
 
 #include "calctools/calc_tools_owner.h"
 #include "framework/dialog.h"
+#include "model/resistance_field.h"
 #include "settings/app_settings.h"
 
 #include <initializer_list>
@@ -19,6 +20,8 @@ public:
 
     // The owner's resistance changed (a ring moved, a value was typed).
     virtual void OnShownValueChanged() {}
+    // The page comes to the front: what another page may have changed shows.
+    virtual void OnPageShown() {}
 
 protected:
     // String idText with each "%s" replaced by the next argument.
@@ -26,6 +29,8 @@ protected:
     // The series combo box: E3 to E192, with E24 chosen.
     void FillSeriesList(int idCombo) const;
     int GetComboSel(int idCombo) const;
+    // What reading the stock left out, for the page's status line; empty when nothing was.
+    static std::string StockNote(const StockReading& stock);
     void EnableItem(int id, bool bEnable) const { ::EnableWindow(GetDlgItem(id), bEnable ? TRUE : FALSE); }
 
     CAppSettings& m_settings;

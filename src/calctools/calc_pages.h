@@ -1,12 +1,14 @@
-// The four pages of the calculation tools window: SMD markings both ways, the LED resistor, the
-// voltage divider and the series-parallel combinations.
+// The pages of the calculation tools window: SMD markings both ways, the LED resistor, the
+// voltage divider, the series-parallel combinations and the label sheet.
 #pragma once
 
 #include "calctools/calc_page.h"
 #include "model/combination_search.h"
+#include "model/label_sheet.h"
 #include "model/voltage_divider.h"
 #include "res/resource.h"
 
+#include <optional>
 #include <vector>
 
 class CPageSmd : public CCalcPage
@@ -100,5 +102,32 @@ private:
     std::vector<CombinationResult> m_results;
     // What reading the stock left out, shown beside the search's status.
     std::string m_strNote;
+    static const CMessageEntry s_messageEntries[];
+};
+
+class CPageLabels : public CCalcPage
+{
+public:
+    CPageLabels(CAppSettings& settings, ICalcToolsOwner& owner) : CCalcPage(IDD_TOOL_LABELS, settings, owner)
+    {
+    }
+    // The stock is edited on the combinations page.
+    void OnPageShown() override { Update(); }
+
+protected:
+    BOOL OnInitDialog() override;
+    const CMessageMap& GetMessageMap() const override { return s_messageMap; }
+    static const CMessageMap s_messageMap;
+
+private:
+    void Update();
+    // The labels of the values chosen, or the status line's fault.
+    std::string ReadLabels();
+    BOOL OnDrawItem(UINT idControl, const DRAWITEMSTRUCT& item);
+    void OnPrint();
+    void OnSave();
+
+    std::vector<LabelContent> m_labels;
+    std::optional<LabelFormat> m_format;
     static const CMessageEntry s_messageEntries[];
 };

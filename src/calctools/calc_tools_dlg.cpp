@@ -3,6 +3,7 @@
 
 #include "framework/monitor_areas.h"
 #include "framework/resource_module.h"
+#include "framework/theme_library.h"
 #include "model/window_placement.h"
 #include "res/resource.h"
 
@@ -19,12 +20,12 @@ const CMessageMap CCalcToolsDlg::s_messageMap{CDialog::s_messageMap, s_messageEn
 
 namespace
 {
-constexpr UINT kTabTexts[] = {IDS_TAB_SMD, IDS_TAB_LED, IDS_TAB_DIVIDER, IDS_TAB_COMBO};
+constexpr UINT kTabTexts[] = {IDS_TAB_SMD, IDS_TAB_LED, IDS_TAB_DIVIDER, IDS_TAB_COMBO, IDS_TAB_LABELS};
 } // namespace
 
 CCalcToolsDlg::CCalcToolsDlg(CAppSettings& settings, ICalcToolsOwner& owner)
     : CDialog(IDD_CALC_TOOLS), m_settings(settings), m_pageSmd(settings, owner), m_pageLed(settings, owner),
-      m_pageDivider(settings, owner), m_pageCombinations(settings, owner)
+      m_pageDivider(settings, owner), m_pageCombinations(settings, owner), m_pageLabels(settings, owner)
 {
 }
 
@@ -78,6 +79,8 @@ BOOL CCalcToolsDlg::OnInitDialog()
     {
         if (!pPage->Create(m_hWnd))
             continue;
+        // Under visual styles the pages take the tab's own background, as a property sheet's do.
+        GetThemeLibrary().EnableThemeDialogTexture(pPage->GetSafeHwnd(), ETDT_ENABLETAB);
         ::SetWindowPos(pPage->GetSafeHwnd(), hAfter, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                        SWP_NOACTIVATE);
         hAfter = pPage->GetSafeHwnd();
@@ -94,6 +97,7 @@ void CCalcToolsDlg::SelectPage(int nPage)
     ::SendMessageA(GetDlgItem(IDC_TOOLS_TAB), TCM_SETCURSEL, static_cast<WPARAM>(nPage), 0);
     for (std::size_t i = 0; i < m_pages.size(); ++i)
         ::ShowWindow(m_pages[i]->GetSafeHwnd(), static_cast<int>(i) == nPage ? SW_SHOW : SW_HIDE);
+    m_pages[static_cast<std::size_t>(nPage)]->OnPageShown();
 }
 
 LRESULT CCalcToolsDlg::OnTabChange()

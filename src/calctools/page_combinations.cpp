@@ -76,13 +76,7 @@ bool CPageCombinations::ReadValues(std::vector<double>& values)
     {
         const StockReading stock = ReadStockList(GetDlgItemText(IDC_COMBO_STOCK));
         values = stock.ohms;
-        std::string strUnreadable;
-        for (const std::string& strEntry : stock.unreadable)
-            strUnreadable += (strUnreadable.empty() ? "" : ", ") + strEntry;
-        if (!strUnreadable.empty())
-            m_strNote = FormatString(IDS_COMBO_UNREADABLE, {strUnreadable});
-        if (stock.tooMany)
-            m_strNote += (m_strNote.empty() ? "" : " ; ") + LoadResourceString(IDS_COMBO_TOO_MANY);
+        m_strNote = StockNote(stock);
         return true;
     }
     const std::optional<double> lowest = ReadResistanceField(GetDlgItemText(IDC_COMBO_LOW));

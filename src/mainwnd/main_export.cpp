@@ -16,11 +16,6 @@
 #include <cstring>
 #include <optional>
 
-namespace
-{
-constexpr const char* kDocumentName = "Vantrel";
-} // namespace
-
 std::string CMainDlg::GetValueSummary() const
 {
     return BuildValueSummary(m_state.valueText, m_state.unit, ToleranceText(m_state.tolerance + 1),
@@ -77,7 +72,7 @@ void CMainDlg::Print(int nWhat)
     bool bPrinted = false;
     if (CPrinterDCHandle printer = GetDefaultPrinterDC())
     {
-        bPrinted = PrintOnePage(printer.get(), kDocumentName,
+        bPrinted = PrintOnePage(printer.get(), kPrintDocumentName,
                                 [&](HDC hDC)
                                 {
                                     if (nWhat == 0)

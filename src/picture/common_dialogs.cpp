@@ -37,6 +37,13 @@ BOOL CallPrintDlg(PRINTDLGA* pPd)
     return printDlg != nullptr ? printDlg(pPd) : FALSE;
 }
 
+DWORD CallCommDlgExtendedError()
+{
+    const auto extendedError =
+        GetSystemFunction<decltype(&::CommDlgExtendedError)>(CommonDialogLibrary(), "CommDlgExtendedError");
+    return extendedError != nullptr ? extendedError() : CDERR_INITIALIZATION;
+}
+
 std::optional<std::string> AskBitmapFile(HWND hOwner, bool bSave)
 {
     // The string table writes the filter with "|" where the dialog wants zero bytes.

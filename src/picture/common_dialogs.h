@@ -12,6 +12,8 @@
 BOOL CallGetSaveFileName(OPENFILENAMEA* pOfn);
 BOOL CallGetOpenFileName(OPENFILENAMEA* pOfn);
 BOOL CallPrintDlg(PRINTDLGA* pPd);
+// 0 when the last dialog was cancelled rather than failed.
+DWORD CallCommDlgExtendedError();
 
 // The bitmap file the user chose with the string table's bitmap filter: to save the picture (an
 // existing file is confirmed, ".bmp" is added) or to open a background. Nothing when cancelled.

@@ -79,17 +79,16 @@ void DrawLabelPage(HDC hDC, int nDpi, const LabelFormat& format, std::span<const
     ::SetBkMode(hDC, nOldMode);
 }
 
-std::string LabelPageFileName(const std::string& strStem, std::size_t nPage)
+SIZE LabelPageSize(const LabelFormat& format, int nDpi)
 {
-    return strStem + "-" + std::to_string(nPage) + ".bmp";
+    return {ToPixels(format.pageWidth, nDpi), ToPixels(format.pageHeight, nDpi)};
 }
 
 bool SaveLabelPages(const std::string& strStem, const LabelFormat& format,
                     std::span<const LabelContent> labels)
 {
     const std::size_t nPages = LabelPageCount(format, labels.size());
-    const int nWidth = ToPixels(format.pageWidth, kLabelFileDpi);
-    const int nHeight = ToPixels(format.pageHeight, kLabelFileDpi);
+    const auto [nWidth, nHeight] = LabelPageSize(format, kLabelFileDpi);
     std::vector<std::string> written;
     bool bSaved = nPages > 0;
     for (std::size_t nPage = 0; nPage < nPages && bSaved; ++nPage)

@@ -14,8 +14,8 @@
 void DrawLabelPage(HDC hDC, int nDpi, const LabelFormat& format, std::span<const LabelContent> labels);
 
 inline constexpr int kLabelFileDpi = 300;
-// "<stem>-<n>.bmp" for page n, counted from 1.
-std::string LabelPageFileName(const std::string& strStem, std::size_t nPage);
+// The size of a page in pixels at nDpi.
+SIZE LabelPageSize(const LabelFormat& format, int nDpi);
 // Every page as a 24-bit bitmap file of 300 dpi. On a failure the files already written are
 // removed again and false is returned: no part of the sheet is left behind.
 bool SaveLabelPages(const std::string& strStem, const LabelFormat& format,

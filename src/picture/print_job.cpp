@@ -12,17 +12,37 @@ namespace
 constexpr int kPageMargin = 50;
 } // namespace
 
-CPrinterDCHandle GetDefaultPrinterDC()
+namespace
 {
-    PRINTDLGA pd{};
+CPrinterDCHandle CallPrintDlgForDC(PRINTDLGA& pd)
+{
     pd.lStructSize = sizeof pd;
-    pd.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
+    pd.Flags |= PD_RETURNDC;
     if (!CallPrintDlg(&pd))
         return {};
     // The dialog hands over the printer's settings too; only the context is kept.
     CGlobalHandle devMode(pd.hDevMode);
     CGlobalHandle devNames(pd.hDevNames);
     return CPrinterDCHandle(pd.hDC);
+}
+} // namespace
+
+CPrinterDCHandle GetDefaultPrinterDC()
+{
+    PRINTDLGA pd{};
+    pd.Flags = PD_RETURNDEFAULT;
+    return CallPrintDlgForDC(pd);
+}
+
+CPrinterDCHandle AskPrinterDC(HWND hOwner, bool& bCancelled)
+{
+    PRINTDLGA pd{};
+    pd.hwndOwner = hOwner;
+    // The copies are the driver's to make, so each page is drawn once.
+    pd.Flags = PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
+    CPrinterDCHandle printer = CallPrintDlgForDC(pd);
+    bCancelled = !printer && CallCommDlgExtendedError() == 0;
+    return printer;
 }
 
 bool PrintPages(HDC hPrinter, const char* pszDocName, std::size_t nPages,

@@ -9,9 +9,15 @@
 #include <functional>
 #include <string>
 
+// Every job the program prints is named after it.
+inline constexpr const char* kPrintDocumentName = "Vantrel";
+
 // The default printer's context, asked of the print dialog without showing it; nothing when no
 // printer is installed.
 CPrinterDCHandle GetDefaultPrinterDC();
+// The context of the printer the user chooses in the print dialog, for every page. Nothing when
+// the dialog is cancelled (bCancelled is then set) or fails.
+CPrinterDCHandle AskPrinterDC(HWND hOwner, bool& bCancelled);
 
 // A document of nPages pages, each filled by drawPage with its index. False when the document
 // or a page cannot be started or a page cannot be ended; a started document is then aborted, so

@@ -1,0 +1,166 @@
+// The label sheet page: labels for a series over a range or for the stock, in a sheet
+// format or a custom size, previewed, printed and saved as bitmap files.
+#include "calctools/calc_pages.h"
+
+#include "framework/combo_box.h"
+#include "framework/paint_helpers.h"
+#include "framework/resource_module.h"
+#include "framework/scopes.h"
+#include "model/combination_values.h"
+#include "model/number_reader.h"
+#include "model/series_tables.h"
+#include "picture/common_dialogs.h"
+#include "picture/label_page.h"
+#include "picture/print_job.h"
+
+#include <algorithm>
+
+const CMessageEntry CPageLabels::s_messageEntries[] = {
+    OnControl<&CPageLabels::Update>(CBN_SELCHANGE, IDC_LABEL_SOURCE),
+    OnControl<&CPageLabels::Update>(CBN_SELCHANGE, IDC_LABEL_FORMAT),
+    OnControlRange<&CPageLabels::Update>(EN_CHANGE, IDC_LABEL_LOW, IDC_LABEL_HIGH),
+    OnControlRange<&CPageLabels::Update>(EN_CHANGE, IDC_LABEL_WIDTH, IDC_LABEL_HEIGHT),
+    OnMessage<WM_DRAWITEM, &CPageLabels::OnDrawItem>(),
+    OnCommand<&CPageLabels::OnPrint>(IDC_LABEL_PRINT),
+    OnCommand<&CPageLabels::OnSave>(IDC_LABEL_SAVE),
+};
+const CMessageMap CPageLabels::s_messageMap{CCalcPage::s_messageMap, s_messageEntries};
+
+namespace
+{
+// The source list: E3 to E192, then the stock.
+constexpr int kStockSource = static_cast<int>(kSeriesCount);
+// An assortment of resistors usually holds E12 from 10 Ohms to 1 MOhms.
+constexpr const char* kDefaultLowest = "10";
+constexpr const char* kDefaultHighest = "1M";
+constexpr const char* kDefaultWidth = "60";
+constexpr const char* kDefaultHeight = "30";
+// Around the previewed page, in pixels.
+constexpr int kPreviewMargin = 4;
+constexpr double kMmPerInch = 25.4;
+} // namespace
+
+BOOL CPageLabels::OnInitDialog()
+{
+    const CComboBox source(GetDlgItem(IDC_LABEL_SOURCE));
+    for (const StandardSeries& series : kStandardSeries)
+        source.AddString(std::string(series.name));
+    source.AddString(LoadResourceString(IDS_COMBO_STOCK));
+    source.SetCurSel(static_cast<int>(kSeriesE12Index));
+    const CComboBox format(GetDlgItem(IDC_LABEL_FORMAT));
+    for (UINT id = IDS_LABEL_FORMAT_A4_3X8; id <= IDS_LABEL_FORMAT_CUSTOM; ++id)
+        format.AddString(LoadResourceString(id));
+    format.SetCurSel(0);
+    SetDlgItemText(IDC_LABEL_LOW, kDefaultLowest);
+    SetDlgItemText(IDC_LABEL_HIGH, kDefaultHighest);
+    SetDlgItemText(IDC_LABEL_WIDTH, kDefaultWidth);
+    SetDlgItemText(IDC_LABEL_HEIGHT, kDefaultHeight);
+    Update();
+    return TRUE;
+}
+
+std::string CPageLabels::ReadLabels()
+{
+    std::vector<double> values;
+    std::string strNote;
+    if (GetComboSel(IDC_LABEL_SOURCE) == kStockSource)
+    {
+        const StockReading stock = ReadStockList(m_settings.m_strStock);
+        values = stock.ohms;
+        strNote = StockNote(stock);
+    }
+    else
+    {
+        const std::optional<double> lowest = ReadResistanceField(GetDlgItemText(IDC_LABEL_LOW));
+        const std::optional<double> highest = ReadResistanceField(GetDlgItemText(IDC_LABEL_HIGH));
+        if (!lowest.has_value() || !highest.has_value())
+            return LoadResourceString(IDS_COMBO_BAD_RANGE);
+        values =
+            SeriesValuesInRange(static_cast<std::size_t>(GetComboSel(IDC_LABEL_SOURCE)), *lowest, *highest);
+    }
+    m_labels = MakeLabelContents(values);
+    if (m_labels.empty())
+        return LoadResourceString(IDS_LABEL_NO_VALUES);
+    m_format = ChosenLabelFormat(GetComboSel(IDC_LABEL_FORMAT),
+                                 ReadWholeNumber(GetDlgItemText(IDC_LABEL_WIDTH)).value_or(0.0),
+                                 ReadWholeNumber(GetDlgItemText(IDC_LABEL_HEIGHT)).value_or(0.0));
+    if (!m_format.has_value())
+        return LoadResourceString(IDS_LABEL_BAD_SIZE);
+    std::string strStatus =
+        FormatString(IDS_LABEL_COUNT, {std::to_string(m_labels.size()),
+                                       std::to_string(LabelPageCount(*m_format, m_labels.size()))});
+    if (!strNote.empty())
+        strStatus += "\n" + strNote;
+    return strStatus;
+}
+
+// Every change reads the page afresh; a fault leaves no sheet to print or save.
+void CPageLabels::Update()
+{
+    const bool bStock = GetComboSel(IDC_LABEL_SOURCE) == kStockSource;
+    const bool bCustom = GetComboSel(IDC_LABEL_FORMAT) == kCustomLabelChoice;
+    EnableItem(IDC_LABEL_LOW, !bStock);
+    EnableItem(IDC_LABEL_HIGH, !bStock);
+    EnableItem(IDC_LABEL_WIDTH, bCustom);
+    EnableItem(IDC_LABEL_HEIGHT, bCustom);
+    m_labels.clear();
+    m_format.reset();
+    const std::string strStatus = ReadLabels();
+    if (!m_format.has_value())
+        m_labels.clear();
+    SetDlgItemText(IDC_LABEL_STATUS, strStatus);
+    EnableItem(IDC_LABEL_PRINT, !m_labels.empty());
+    EnableItem(IDC_LABEL_SAVE, !m_labels.empty());
+    ::InvalidateRect(GetDlgItem(IDC_LABEL_PREVIEW), nullptr, TRUE);
+}
+
+// The first page, white on the window's work-area grey, at the largest whole resolution that
+// shows all of it.
+BOOL CPageLabels::OnDrawItem(UINT idControl, const DRAWITEMSTRUCT& item)
+{
+    if (idControl != IDC_LABEL_PREVIEW)
+        return FALSE;
+    const RECT& rc = item.rcItem;
+    FillSolidRect(item.hDC, rc, ::GetSysColor(COLOR_APPWORKSPACE));
+    if (!m_format.has_value() || m_labels.empty())
+        return TRUE;
+    const double dFitX = (rc.right - rc.left - 2 * kPreviewMargin) * kMmPerInch / m_format->pageWidth;
+    const double dFitY = (rc.bottom - rc.top - 2 * kPreviewMargin) * kMmPerInch / m_format->pageHeight;
+    const int nDpi = std::max(1, static_cast<int>(std::min(dFitX, dFitY)));
+    const SIZE page = LabelPageSize(*m_format, nDpi);
+    const int x = rc.left + (rc.right - rc.left - page.cx) / 2;
+    const int y = rc.top + (rc.bottom - rc.top - page.cy) / 2;
+    FillSolidRect(item.hDC, {x, y, x + page.cx, y + page.cy}, RGB(255, 255, 255));
+    POINT ptOld{};
+    ::SetViewportOrgEx(item.hDC, x, y, &ptOld);
+    DrawLabelPage(item.hDC, nDpi, *m_format, m_labels);
+    ::SetViewportOrgEx(item.hDC, ptOld.x, ptOld.y, nullptr);
+    return TRUE;
+}
+
+void CPageLabels::OnPrint()
+{
+    if (!m_format.has_value() || m_labels.empty())
+        return;
+    const HWND hRoot = ::GetAncestor(m_hWnd, GA_ROOT);
+    bool bCancelled = false;
+    CPrinterDCHandle printer = AskPrinterDC(hRoot, bCancelled);
+    if (bCancelled)
+        return;
+    CWaitCursor wait;
+    if (!printer || !PrintLabelPages(printer.get(), kPrintDocumentName, *m_format, m_labels))
+        MessageBoxFromTable(hRoot, IDS_PRINT_ERROR, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CPageLabels::OnSave()
+{
+    if (!m_format.has_value() || m_labels.empty())
+        return;
+    const HWND hRoot = ::GetAncestor(m_hWnd, GA_ROOT);
+    const std::optional<std::string> path = AskBitmapFile(hRoot, true);
+    if (!path.has_value())
+        return;
+    CWaitCursor wait;
+    if (!SaveLabelPages(LabelFileStem(*path), *m_format, m_labels))
+        MessageBoxFromTable(hRoot, IDS_LABEL_SAVE_ERROR, MB_OK | MB_ICONEXCLAMATION);
+}
