@@ -8,7 +8,8 @@ packages=(cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wi
           xvfb xauth googletest fonts-urw-base35 python3 python3-fonttools imagemagick xdotool x11-utils
           fp-utils nsis)
 if [ "$purpose" = test ]; then
-    packages+=(g++ clang-format xclip)
+    # The print test's PDF printer and its reader; Wine finds the printers through libcups.
+    packages+=(g++ clang-format xclip cups printer-driver-cups-pdf libcups2 poppler-utils)
 fi
 
 missing=()

@@ -6,6 +6,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 tools/install-deps.sh test
+# Before any Wine process, so that Wine finds the printer. Without it only the print test fails.
+tools/print-server.sh || echo "test.sh: no PDF printer, so the print test will fail" >&2
 tools/check-format.sh
 tools/check-layers.sh >/dev/null
 

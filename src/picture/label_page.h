@@ -21,6 +21,7 @@ SIZE LabelPageSize(const LabelFormat& format, int nDpi);
 bool SaveLabelPages(const std::string& strStem, const LabelFormat& format,
                     std::span<const LabelContent> labels);
 // Every page on the printer, as one document: each page drawn at the printer's resolution from
-// the paper's corner, whatever margin the printer cannot reach. False as PrintPages says.
+// the paper's corner, whatever margin the printer cannot reach. False as PrintPages says: also
+// for a list of no labels, which prints nothing.
 bool PrintLabelPages(HDC hPrinter, const char* pszDocName, const LabelFormat& format,
                      std::span<const LabelContent> labels);

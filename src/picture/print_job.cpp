@@ -48,6 +48,8 @@ CPrinterDCHandle AskPrinterDC(HWND hOwner, bool& bCancelled)
 bool PrintPages(HDC hPrinter, const char* pszDocName, std::size_t nPages,
                 const std::function<void(HDC, std::size_t)>& drawPage)
 {
+    if (nPages == 0)
+        return false;
     DOCINFOA di{};
     di.cbSize = sizeof di;
     di.lpszDocName = pszDocName;

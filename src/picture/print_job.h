@@ -21,7 +21,8 @@ CPrinterDCHandle AskPrinterDC(HWND hOwner, bool& bCancelled);
 
 // A document of nPages pages, each filled by drawPage with its index. False when the document
 // or a page cannot be started or a page cannot be ended; a started document is then aborted, so
-// that no part of it is printed.
+// that no part of it is printed. A document of no pages is not started, and false too: a printer
+// would still feed a blank sheet for it.
 bool PrintPages(HDC hPrinter, const char* pszDocName, std::size_t nPages,
                 const std::function<void(HDC, std::size_t)>& drawPage);
 bool PrintOnePage(HDC hPrinter, const char* pszDocName, const std::function<void(HDC)>& drawPage);
