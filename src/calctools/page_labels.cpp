@@ -13,8 +13,6 @@
 #include "picture/label_page.h"
 #include "picture/print_job.h"
 
-#include <algorithm>
-
 const CMessageEntry CPageLabels::s_messageEntries[] = {
     OnControl<&CPageLabels::Update>(CBN_SELCHANGE, IDC_LABEL_SOURCE),
     OnControl<&CPageLabels::Update>(CBN_SELCHANGE, IDC_LABEL_FORMAT),
@@ -35,9 +33,6 @@ constexpr const char* kDefaultLowest = "10";
 constexpr const char* kDefaultHighest = "1M";
 constexpr const char* kDefaultWidth = "60";
 constexpr const char* kDefaultHeight = "30";
-// Around the previewed page, in pixels.
-constexpr int kPreviewMargin = 4;
-constexpr double kMmPerInch = 25.4;
 } // namespace
 
 BOOL CPageLabels::OnInitDialog()
@@ -114,27 +109,15 @@ void CPageLabels::Update()
     ::InvalidateRect(GetDlgItem(IDC_LABEL_PREVIEW), nullptr, TRUE);
 }
 
-// The first page, white on the window's work-area grey, at the largest whole resolution that
-// shows all of it.
 BOOL CPageLabels::OnDrawItem(UINT idControl, const DRAWITEMSTRUCT& item)
 {
     if (idControl != IDC_LABEL_PREVIEW)
         return FALSE;
-    const RECT& rc = item.rcItem;
-    FillSolidRect(item.hDC, rc, ::GetSysColor(COLOR_APPWORKSPACE));
-    if (!m_format.has_value() || m_labels.empty())
-        return TRUE;
-    const double dFitX = (rc.right - rc.left - 2 * kPreviewMargin) * kMmPerInch / m_format->pageWidth;
-    const double dFitY = (rc.bottom - rc.top - 2 * kPreviewMargin) * kMmPerInch / m_format->pageHeight;
-    const int nDpi = std::max(1, static_cast<int>(std::min(dFitX, dFitY)));
-    const SIZE page = LabelPageSize(*m_format, nDpi);
-    const int x = rc.left + (rc.right - rc.left - page.cx) / 2;
-    const int y = rc.top + (rc.bottom - rc.top - page.cy) / 2;
-    FillSolidRect(item.hDC, {x, y, x + page.cx, y + page.cy}, RGB(255, 255, 255));
-    POINT ptOld{};
-    ::SetViewportOrgEx(item.hDC, x, y, &ptOld);
-    DrawLabelPage(item.hDC, nDpi, *m_format, m_labels);
-    ::SetViewportOrgEx(item.hDC, ptOld.x, ptOld.y, nullptr);
+    const COLORREF crBack = ::GetSysColor(COLOR_APPWORKSPACE);
+    if (m_format.has_value() && !m_labels.empty())
+        DrawLabelPreview(item.hDC, item.rcItem, crBack, *m_format, m_labels);
+    else
+        FillSolidRect(item.hDC, item.rcItem, crBack);
     return TRUE;
 }
 

@@ -79,6 +79,38 @@ void DrawLabelPage(HDC hDC, int nDpi, const LabelFormat& format, std::span<const
     ::SetBkMode(hDC, nOldMode);
 }
 
+// A resistor needs more pixels than a preview gives it: the page is drawn at a few times the
+// resolution that fits, then shrunk with averaging.
+void DrawLabelPreview(HDC hDC, const RECT& rc, COLORREF crBack, const LabelFormat& format,
+                      std::span<const LabelContent> labels)
+{
+    constexpr int kMargin = 4;
+    constexpr int kDetail = 3;
+    FillSolidRect(hDC, rc, crBack);
+    if (format.pageWidth <= 0 || format.pageHeight <= 0)
+        return;
+    const double dFitX = (rc.right - rc.left - 2 * kMargin) * kMmPerInch / format.pageWidth;
+    const double dFitY = (rc.bottom - rc.top - 2 * kMargin) * kMmPerInch / format.pageHeight;
+    const int nDpi = std::max(1, static_cast<int>(std::min(dFitX, dFitY)));
+    const SIZE page = LabelPageSize(format, nDpi);
+    const SIZE detailed = LabelPageSize(format, nDpi * kDetail);
+    const int x = rc.left + (rc.right - rc.left - page.cx) / 2;
+    const int y = rc.top + (rc.bottom - rc.top - page.cy) / 2;
+    CMemoryDCHandle dc(::CreateCompatibleDC(hDC));
+    CBitmapHandle bitmap(::CreateCompatibleBitmap(hDC, detailed.cx, detailed.cy));
+    if (!dc || !bitmap)
+        return;
+    CSelectObject selectBitmap(dc.get(), bitmap.get());
+    FillSolidRect(dc.get(), {0, 0, detailed.cx, detailed.cy}, RGB(255, 255, 255));
+    DrawLabelPage(dc.get(), nDpi * kDetail, format, labels);
+    const int nOldMode = ::SetStretchBltMode(hDC, HALFTONE);
+    POINT ptOldOrigin{};
+    ::SetBrushOrgEx(hDC, 0, 0, &ptOldOrigin);
+    ::StretchBlt(hDC, x, y, page.cx, page.cy, dc.get(), 0, 0, detailed.cx, detailed.cy, SRCCOPY);
+    ::SetBrushOrgEx(hDC, ptOldOrigin.x, ptOldOrigin.y, nullptr);
+    ::SetStretchBltMode(hDC, nOldMode);
+}
+
 SIZE LabelPageSize(const LabelFormat& format, int nDpi)
 {
     return {ToPixels(format.pageWidth, nDpi), ToPixels(format.pageHeight, nDpi)};

@@ -14,6 +14,10 @@
 void DrawLabelPage(HDC hDC, int nDpi, const LabelFormat& format, std::span<const LabelContent> labels);
 
 inline constexpr int kLabelFileDpi = 300;
+// The first page, as large as it fits in rc on a background of crBack.
+void DrawLabelPreview(HDC hDC, const RECT& rc, COLORREF crBack, const LabelFormat& format,
+                      std::span<const LabelContent> labels);
+
 // The size of a page in pixels at nDpi.
 SIZE LabelPageSize(const LabelFormat& format, int nDpi);
 // Every page as a 24-bit bitmap file of 300 dpi. On a failure the files already written are

@@ -38,8 +38,9 @@ CPrinterDCHandle AskPrinterDC(HWND hOwner, bool& bCancelled)
 {
     PRINTDLGA pd{};
     pd.hwndOwner = hOwner;
-    // The copies are the driver's to make, so each page is drawn once.
-    pd.Flags = PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
+    // The copies are the driver's to make, so each page is drawn once; without a printer the
+    // program's own box says so, not a second one of the dialog's.
+    pd.Flags = PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOWARNING;
     CPrinterDCHandle printer = CallPrintDlgForDC(pd);
     bCancelled = !printer && CallCommDlgExtendedError() == 0;
     return printer;

@@ -21,38 +21,6 @@
 
 namespace
 {
-std::vector<std::string> ChildTexts(HWND hParent, const char* pszClass)
-{
-    struct Collect
-    {
-        const char* pszClass;
-        std::vector<std::string> texts;
-    } collect{pszClass, {}};
-    ::EnumChildWindows(
-        hParent,
-        [](HWND hWnd, LPARAM lParam) -> BOOL
-        {
-            auto& c = *reinterpret_cast<Collect*>(lParam);
-            char szClass[64] = {};
-            ::GetClassNameA(hWnd, szClass, sizeof szClass);
-            if (lstrcmpiA(szClass, c.pszClass) == 0)
-            {
-                char szText[512] = {};
-                ::GetWindowTextA(hWnd, szText, sizeof szText);
-                c.texts.emplace_back(szText);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&collect));
-    return collect.texts;
-}
-
-void Press(HWND hDlg, int id)
-{
-    ::PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(hDlg, id)));
-}
-
 void PutClipboardText(const char* pszText)
 {
     CClipboard clipboard(nullptr);

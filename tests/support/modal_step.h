@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 class CModalStep
 {
@@ -20,3 +22,7 @@ private:
 
 // This thread's visible top-level window of the class, owned by hOwner (any owner when null).
 HWND FindThreadWindow(const char* pszClass, HWND hOwner);
+// The texts of hParent's children of the class, in their order: what a message box says.
+std::vector<std::string> ChildTexts(HWND hParent, const char* pszClass);
+// A click on hDlg's button id, posted so that the step returns before the dialog acts on it.
+void Press(HWND hDlg, int id);
