@@ -1,6 +1,8 @@
 // The English library as the program finds it beside itself: chosen by its display name, it
 // gives the main window (both layouts), the context menu, the options sheet and the About dialog
-// their English texts, while the pictures stay the program's, and no text is cut by its control.
+// the calculation tools window their English texts, while the pictures stay the program's, and no text is cut
+// by its control.
+#include "calctools/calc_tools_dlg.h"
 #include "framework/resource_module.h"
 #include "mainwnd/main_dlg.h"
 #include "menu/new_menu.h"
@@ -345,4 +347,71 @@ TEST_P(TextFitTest, EveryTextFitsItsControl)
 
 INSTANTIATE_TEST_SUITE_P(Dialogs, TextFitTest, ::testing::ValuesIn(kFitCases),
                          [](const ::testing::TestParamInfo<FitCase>& param) { return param.param.name; });
+
+class CFixedOwner final : public ICalcToolsOwner
+{
+public:
+    virtual ~CFixedOwner() = default;
+    double GetShownMilliohms() const override { return 4.7e6; }
+    void UseResistance(double) override {}
+};
+
+struct ToolsCase
+{
+    const char* name;
+    bool bEnglish;
+    const char* caption;
+    std::vector<std::string> tabs;
+};
+
+const ToolsCase kToolsCases[] = {
+    {"French", false, "Outils de calcul", {"Marquage CMS", "LED", "Diviseur", "Associations", "Étiquettes"}},
+    {"English", true, "Calculation tools", {"SMD marking", "LED", "Divider", "Combinations", "Labels"}},
+};
+
+class ToolsTextTest : public EnglishLanguageTest, public ::testing::WithParamInterface<ToolsCase>
+{
+};
+
+// The window and each of its pages come from the language in force, every text whole.
+TEST_P(ToolsTextTest, TheToolsWindowSpeaksTheLanguageInForce)
+{
+    const ToolsCase& c = GetParam();
+    if (c.bEnglish)
+    {
+        ASSERT_NE(SelectEnglish(), nullptr);
+    }
+    CFixedOwner owner;
+    CCalcToolsDlg tools(Settings(), owner);
+    tools.Open(::GetDesktopWindow());
+    ASSERT_TRUE(tools.IsOpen());
+    EXPECT_EQ(TextOf(tools.GetSafeHwnd()), c.caption);
+    const HWND hTab = tools.GetDlgItem(IDC_TOOLS_TAB);
+    std::vector<std::string> tabs;
+    for (int i = 0; i < static_cast<int>(::SendMessageA(hTab, TCM_GETITEMCOUNT, 0, 0)); ++i)
+    {
+        char szText[64] = {};
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = szText;
+        item.cchTextMax = sizeof szText;
+        ::SendMessageA(hTab, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        tabs.emplace_back(szText);
+    }
+    EXPECT_EQ(tabs, c.tabs);
+    std::vector<std::string> cut;
+    int nPages = 0;
+    for (HWND hPage = ::FindWindowExA(tools.GetSafeHwnd(), nullptr, "#32770", nullptr); hPage != nullptr;
+         hPage = ::FindWindowExA(tools.GetSafeHwnd(), hPage, "#32770", nullptr), ++nPages)
+    {
+        const std::vector<std::string> pageCut = CutTexts(hPage);
+        cut.insert(cut.end(), pageCut.begin(), pageCut.end());
+    }
+    EXPECT_EQ(nPages, static_cast<int>(c.tabs.size()));
+    EXPECT_EQ(cut, std::vector<std::string>{});
+    tools.Close();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, ToolsTextTest, ::testing::ValuesIn(kToolsCases),
+                         [](const ::testing::TestParamInfo<ToolsCase>& param) { return param.param.name; });
 } // namespace

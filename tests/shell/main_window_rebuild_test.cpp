@@ -1,5 +1,6 @@
 // The application's main window put in line with a new language or orientation: the library in
-// force, and the window replaced by one on the other template that carries the state over.
+// force, and the window replaced by one on the other template that carries the state over,
+// the tools window open over it included.
 #include "framework/resource_module.h"
 #include "mainwnd/main_dlg.h"
 #include "res/resource.h"
@@ -63,7 +64,17 @@ struct SeenWindow
     POINT topLeft;
     HMODULE hResources;
     std::string strStandardTitle;
+    // The tools window over it, by its caption; empty when it is not open.
+    std::string strToolsCaption;
 };
+
+std::string ToolsCaption(CMainDlg& dlg)
+{
+    char szCaption[128] = {};
+    if (dlg.GetCalcTools().IsOpen())
+        ::GetWindowTextA(dlg.GetCalcTools().GetSafeHwnd(), szCaption, sizeof szCaption);
+    return szCaption;
+}
 
 std::vector<SeenWindow> g_seen;
 CAppSettings* g_pSettings = nullptr;
@@ -88,9 +99,11 @@ BOOL CALLBACK VisitMainWindow(HWND hWnd, LPARAM)
                       sideBar.IsGroupCollapsed(2) != FALSE,
                       {rc.left, rc.top},
                       GetResourceModule(),
-                      sideBar.GetGroup(0)->GetTitle()});
+                      sideBar.GetGroup(0)->GetTitle(),
+                      ToolsCaption(*pDlg)});
     if (g_seen.size() == 1)
     {
+        ::SendMessageA(hWnd, WM_COMMAND, ID_CALC_TOOLS, 0);
         // The user's state, then the options accepted: the new window runs inside this call.
         CWindowTest::DragSelector(hFirstRing, 7);
         sideBar.ExpandGroup(2, 0);
@@ -123,18 +136,21 @@ struct RebuildCase
     UINT idSecond;
     const char* pszSecondTitle;
     const char* pszSecondLanguage;
+    // A library without the tools window leaves it to the program's own template.
+    const char* pszToolsCaption;
 };
 
 // The new window's side bar is built once its language is in force: a new language's texts
 // from the start, and a new layout keeps the language the old window had.
 const RebuildCase kRebuilds[] = {
-    {"ToVertical", 1, "", 0, nullptr, IDD_MAIN_HORIZONTAL, IDD_MAIN_VERTICAL, "Valeurs normalisées", nullptr},
+    {"ToVertical", 1, "", 0, nullptr, IDD_MAIN_HORIZONTAL, IDD_MAIN_VERTICAL, "Valeurs normalisées", nullptr,
+     "Outils de calcul"},
     {"ToHorizontal", 0, "", 1, nullptr, IDD_MAIN_VERTICAL, IDD_MAIN_HORIZONTAL, "Valeurs normalisées",
-     nullptr},
+     nullptr, "Outils de calcul"},
     {"NewLanguage", 1, "English", 1, "Deutsch", IDD_MAIN_HORIZONTAL, IDD_MAIN_HORIZONTAL, "Normwerte",
-     "Deutsch"},
+     "Deutsch", "Outils de calcul"},
     {"NewLayoutInALanguage", 1, "Deutsch", 0, nullptr, IDD_MAIN_HORIZONTAL, IDD_MAIN_VERTICAL, "Normwerte",
-     "Deutsch"},
+     "Deutsch", "Outils de calcul"},
 };
 
 class MainWindowReplacedTest : public MainWindowRebuildTest, public ::testing::WithParamInterface<RebuildCase>
@@ -166,6 +182,8 @@ TEST_P(MainWindowReplacedTest, NewWindowCarriesTheStateOver)
     EXPECT_EQ(second.topLeft.x, 120);
     EXPECT_EQ(second.topLeft.y, 90);
     EXPECT_EQ(second.strStandardTitle, c.pszSecondTitle);
+    // The tools window opened over the first window opens again over the second.
+    EXPECT_EQ(second.strToolsCaption, c.pszToolsCaption);
     if (c.pszSecondLanguage == nullptr)
     {
         EXPECT_EQ(second.hResources, ::GetModuleHandleA(nullptr));
