@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # End to end: the real program driven with the keyboard and the mouse. Alt+4 and the context
 # menu's mnemonics change the ring count, the menu's "Toujours au premier plan" the topmost
-# setting, Enter leaves the window open, Ctrl+C puts the resistance value on the clipboard and
-# Escape closes the program; the registry shows the changes afterwards. The open context menu
-# is saved in both looks. The program's key is put back as it was found.
+# setting, its last item and Ctrl+T open the tools window, Enter leaves the window open, Ctrl+C
+# puts the resistance value on the clipboard and Escape closes the program; the registry shows
+# the changes afterwards. The open context menu is saved in both looks, and the tools window.
+# The program's key is put back as it was found.
 # The quiz is expected beside the program.
 # Usage: keys_menu_test.sh SOURCE_DIR EXE OUT_DIR
 set -euo pipefail
@@ -56,6 +57,26 @@ open_menu() {
 
 alive() { kill -0 "$pid" 2>/dev/null; }
 
+# The visible window of that exact title, after up to 10 s; nothing when none came.
+wait_window() {
+    for _ in $(seq 1 50); do
+        found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+        [ -n "$found" ] && { echo "$found"; return; }
+        sleep 0.2
+    done
+}
+
+# Escape closes the tools window alone.
+close_tools() {
+    xdotool key Escape
+    for _ in $(seq 1 50); do
+        xdotool search --onlyvisible --name '^Outils de calcul$' >/dev/null 2>&1 || break
+        sleep 0.2
+    done
+    xdotool search --onlyvisible --name '^Outils de calcul$' >/dev/null 2>&1 && fail "Escape left the tools window open"
+    alive || fail "Escape in the tools window closed the program"
+}
+
 store 'Générale' 'Premier demarrage' 0
 store 'Générale' 'Nombre bandes' 2
 store 'Interface' 'Premier plan' 0
@@ -71,6 +92,17 @@ sleep 0.5
 open_menu context-menu-xp-again.png
 xdotool key t # "&Toujours au premier plan"
 sleep 0.5
+# The menu's last item, "Outils de &calcul...", and then Ctrl+T open the tools window.
+open_menu context-menu-tools.png
+xdotool key Up Return
+tools=$(wait_window 'Outils de calcul')
+[ -n "$tools" ] || fail "the menu's last item did not open the tools window"
+sleep 0.5
+import -window "$tools" "$out/tools-window.png"
+close_tools
+xdotool key ctrl+t
+[ -n "$(wait_window 'Outils de calcul')" ] || fail "Ctrl+T did not open the tools window"
+close_tools
 xdotool key Return
 sleep 0.5
 alive || fail "Enter closed the program"
