@@ -3,6 +3,7 @@
 // resistor count the page offers.
 #include "model/combination_search.h"
 #include "model/combination_values.h"
+#include "model/label_sheet.h"
 #include "model/led_resistor.h"
 #include "model/resistor_state.h"
 #include "model/smd_marking_reader.h"
@@ -193,6 +194,10 @@ int main()
                                         kSeriesE192Index};
                g_sink = g_sink + FindDividerPairs(input).pairs.front().r1Ohms;
            });
+
+    const std::vector<double> labelValues = SeriesValuesInRange(kSeriesE192Index, 10.0, 1e6);
+    Report("MakeLabelContents (E192, 10 to 1M: 961)", 50,
+           [&](int) { g_sink = g_sink + static_cast<double>(MakeLabelContents(labelValues).size()); });
 
     const auto series = [](std::size_t index)
     { return SeriesValuesInRange(index, kDefaultLowestOhms, kDefaultHighestOhms); };
