@@ -28,11 +28,6 @@ namespace
 {
 // The source list: E3 to E192, then the stock.
 constexpr int kStockSource = static_cast<int>(kSeriesCount);
-// An assortment of resistors usually holds E12 from 10 Ohms to 1 MOhms.
-constexpr const char* kDefaultLowest = "10";
-constexpr const char* kDefaultHighest = "1M";
-constexpr const char* kDefaultWidth = "60";
-constexpr const char* kDefaultHeight = "30";
 } // namespace
 
 BOOL CPageLabels::OnInitDialog()
@@ -41,15 +36,20 @@ BOOL CPageLabels::OnInitDialog()
     for (const StandardSeries& series : kStandardSeries)
         source.AddString(std::string(series.name));
     source.AddString(LoadResourceString(IDS_COMBO_STOCK));
-    source.SetCurSel(static_cast<int>(kSeriesE12Index));
+    source.SetCurSel(m_settings.m_nLabelSource);
     const CComboBox format(GetDlgItem(IDC_LABEL_FORMAT));
     for (UINT id = IDS_LABEL_FORMAT_A4_3X8; id <= IDS_LABEL_FORMAT_CUSTOM; ++id)
         format.AddString(LoadResourceString(id));
-    format.SetCurSel(0);
-    SetDlgItemText(IDC_LABEL_LOW, kDefaultLowest);
-    SetDlgItemText(IDC_LABEL_HIGH, kDefaultHighest);
-    SetDlgItemText(IDC_LABEL_WIDTH, kDefaultWidth);
-    SetDlgItemText(IDC_LABEL_HEIGHT, kDefaultHeight);
+    format.SetCurSel(m_settings.m_nLabelFormat);
+    // The texts are set before any change is heard, so that none overwrites a stored one.
+    const std::string strLowest = m_settings.m_strLabelLowest;
+    const std::string strHighest = m_settings.m_strLabelHighest;
+    const std::string strWidth = m_settings.m_strLabelWidth;
+    const std::string strHeight = m_settings.m_strLabelHeight;
+    SetDlgItemText(IDC_LABEL_LOW, strLowest);
+    SetDlgItemText(IDC_LABEL_HIGH, strHighest);
+    SetDlgItemText(IDC_LABEL_WIDTH, strWidth);
+    SetDlgItemText(IDC_LABEL_HEIGHT, strHeight);
     Update();
     return TRUE;
 }
@@ -89,11 +89,18 @@ std::string CPageLabels::ReadLabels()
     return strStatus;
 }
 
-// Every change reads the page afresh; a fault leaves no sheet to print or save.
+// Every change reads the page afresh and keeps its choices; a fault leaves no sheet to print
+// or save.
 void CPageLabels::Update()
 {
-    const bool bStock = GetComboSel(IDC_LABEL_SOURCE) == kStockSource;
-    const bool bCustom = GetComboSel(IDC_LABEL_FORMAT) == kCustomLabelChoice;
+    m_settings.m_nLabelSource = GetComboSel(IDC_LABEL_SOURCE);
+    m_settings.m_nLabelFormat = GetComboSel(IDC_LABEL_FORMAT);
+    m_settings.m_strLabelLowest = GetDlgItemText(IDC_LABEL_LOW);
+    m_settings.m_strLabelHighest = GetDlgItemText(IDC_LABEL_HIGH);
+    m_settings.m_strLabelWidth = GetDlgItemText(IDC_LABEL_WIDTH);
+    m_settings.m_strLabelHeight = GetDlgItemText(IDC_LABEL_HEIGHT);
+    const bool bStock = m_settings.m_nLabelSource == kStockSource;
+    const bool bCustom = m_settings.m_nLabelFormat == kCustomLabelChoice;
     EnableItem(IDC_LABEL_LOW, !bStock);
     EnableItem(IDC_LABEL_HIGH, !bStock);
     EnableItem(IDC_LABEL_WIDTH, bCustom);

@@ -14,8 +14,13 @@ constexpr const char* kGeneral = "Générale";
 constexpr const char* kInterface = "Interface";
 constexpr const char* kLastState = "Dernier état";
 constexpr const char* kTools = "Outils";
-// The pages of the calculation tools window: markings, LED, divider, combinations.
+// The pages of the calculation tools window: markings, LED, divider, combinations, labels.
 constexpr int kLastToolsPage = 4;
+// The label page's lists: E3 to E192 and the stock; three sheets and a custom size. An
+// assortment usually holds E12 from 10 Ohms to 1 MOhms.
+constexpr int kLastLabelSource = static_cast<int>(kSeriesCount);
+constexpr int kLastLabelFormat = 3;
+constexpr int kDefaultLabelSource = 2;
 
 constexpr BOOL kDefaultUseSeries[kSeriesCount] = {FALSE, TRUE, TRUE, TRUE, FALSE, FALSE, FALSE};
 constexpr int kLastRingMode = 2;
@@ -56,6 +61,12 @@ void CAppSettings::Exchange()
     ExchangeInt(kLastState, "Outils PosY", m_nToolsPosY);
     ExchangeInt(kLastState, "Outils page", m_nToolsPage);
     ExchangeText(kTools, "Mon stock", m_strStock);
+    ExchangeInt(kTools, "Etiquettes valeurs", m_nLabelSource);
+    ExchangeText(kTools, "Etiquettes de", m_strLabelLowest);
+    ExchangeText(kTools, "Etiquettes a", m_strLabelHighest);
+    ExchangeInt(kTools, "Etiquettes format", m_nLabelFormat);
+    ExchangeText(kTools, "Etiquettes largeur", m_strLabelWidth);
+    ExchangeText(kTools, "Etiquettes hauteur", m_strLabelHeight);
 }
 
 void CAppSettings::SetDefaults()
@@ -82,6 +93,12 @@ void CAppSettings::SetDefaults()
     m_nToolsPosY = kNoStoredPosition;
     m_nToolsPage = 0;
     m_strStock.clear();
+    m_nLabelSource = kDefaultLabelSource;
+    m_nLabelFormat = 0;
+    m_strLabelLowest = "10";
+    m_strLabelHighest = "1M";
+    m_strLabelWidth = "60";
+    m_strLabelHeight = "30";
 }
 
 void CAppSettings::Validate()
@@ -91,6 +108,10 @@ void CAppSettings::Validate()
         m_nRingMode = kLastRingMode;
     if (static_cast<unsigned>(m_nToolsPage) > static_cast<unsigned>(kLastToolsPage))
         m_nToolsPage = 0;
+    if (static_cast<unsigned>(m_nLabelSource) > static_cast<unsigned>(kLastLabelSource))
+        m_nLabelSource = kDefaultLabelSource;
+    if (static_cast<unsigned>(m_nLabelFormat) > static_cast<unsigned>(kLastLabelFormat))
+        m_nLabelFormat = 0;
 }
 
 int DefaultInterfaceStyle(int nWindowsCode)

@@ -60,6 +60,14 @@ public:
     int m_nToolsPosY;
     int m_nToolsPage;
     std::string m_strStock;
+    // The label sheet page's choices: the source (E3 to E192, then the stock) and its range as
+    // typed, the format (the sheets, then a custom size) and the custom size in millimetres.
+    int m_nLabelSource;
+    int m_nLabelFormat;
+    std::string m_strLabelLowest;
+    std::string m_strLabelHighest;
+    std::string m_strLabelWidth;
+    std::string m_strLabelHeight;
     // Not stored: the tools window was open when the main window was replaced, and the new one
     // opens it again.
     bool m_bToolsReopen = false;

@@ -71,6 +71,12 @@ Dernier état|Outils PosX|REG_SZ|-6500
 Dernier état|Outils PosY|REG_SZ|-6500
 Dernier état|Outils page|REG_SZ|0
 Outils|Mon stock|REG_SZ|
+Outils|Etiquettes valeurs|REG_SZ|2
+Outils|Etiquettes de|REG_SZ|10
+Outils|Etiquettes a|REG_SZ|1M
+Outils|Etiquettes format|REG_SZ|0
+Outils|Etiquettes largeur|REG_SZ|60
+Outils|Etiquettes hauteur|REG_SZ|30
 VALUES
 )
 # The window leaves its state: black rings (position 0 is below every selector's range) and

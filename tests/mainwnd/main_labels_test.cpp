@@ -158,6 +158,30 @@ TEST_F(LabelsTest, TheStockEditedBesideIsLabelled)
     EXPECT_EQ(PageText(IDC_LABEL_STATUS), Status(IDS_LABEL_COUNT, "3", "1"));
 }
 
+// What the page was set to comes back with the window, through the settings.
+TEST_F(LabelsTest, ItsChoicesAreKept)
+{
+    OpenLabels();
+    Choose(IDC_LABEL_SOURCE, 5);
+    Type(IDC_LABEL_LOW, "1k");
+    Type(IDC_LABEL_HIGH, "10k");
+    Choose(IDC_LABEL_FORMAT, kCustomFormat);
+    Type(IDC_LABEL_WIDTH, "50");
+    Type(IDC_LABEL_HEIGHT, "25,4");
+    const std::string strStatus = PageText(IDC_LABEL_STATUS);
+    Tools().Close();
+    EXPECT_EQ(m_settings.m_nLabelSource, 5);
+    EXPECT_EQ(m_settings.m_nLabelFormat, kCustomFormat);
+    EXPECT_EQ(m_settings.m_strLabelLowest, "1k");
+    EXPECT_EQ(m_settings.m_strLabelHeight, "25,4");
+    Command(ID_CALC_TOOLS);
+    EXPECT_EQ(PageText(IDC_LABEL_HIGH), "10k");
+    EXPECT_EQ(PageText(IDC_LABEL_WIDTH), "50");
+    EXPECT_EQ(PageText(IDC_LABEL_STATUS), strStatus);
+    // E96 from 1 kOhms to 10 kOhms, on 4 x 11 labels of 50 x 25,4 mm.
+    EXPECT_EQ(strStatus, Status(IDS_LABEL_COUNT, "97", "3"));
+}
+
 TEST_F(LabelsTest, ThePreviewShowsTheFirstPageOrNothing)
 {
     OpenLabels();

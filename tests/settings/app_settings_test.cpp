@@ -53,6 +53,12 @@ const ValueRow kValues[] = {
     {kLastState, "Outils PosY", "-6500"},
     {kLastState, "Outils page", "0"},
     {kTools, "Mon stock", ""},
+    {kTools, "Etiquettes valeurs", "2"},
+    {kTools, "Etiquettes de", "10"},
+    {kTools, "Etiquettes a", "1M"},
+    {kTools, "Etiquettes format", "0"},
+    {kTools, "Etiquettes largeur", "60"},
+    {kTools, "Etiquettes hauteur", "30"},
 };
 
 // The record's fields as texts, in the order of kValues.
@@ -82,6 +88,12 @@ std::vector<std::string> FieldTexts(const CAppSettings& s)
     add(s.m_nToolsPosY);
     add(s.m_nToolsPage);
     texts.push_back(s.m_strStock);
+    add(s.m_nLabelSource);
+    texts.push_back(s.m_strLabelLowest);
+    texts.push_back(s.m_strLabelHighest);
+    add(s.m_nLabelFormat);
+    texts.push_back(s.m_strLabelWidth);
+    texts.push_back(s.m_strLabelHeight);
     return texts;
 }
 
@@ -162,7 +174,12 @@ TEST_F(AppSettingsTest, StoredTextsLoadAsNumbers)
         {kLastState, "Bande 6", "7", [](const CAppSettings& s) { return s.m_nRingPos[5]; }, 7},
         {kLastState, "Groupe 3", "0", [](const CAppSettings& s) { return s.m_bGroupOpen[2]; }, 0},
         {kLastState, "Outils page", "2", [](const CAppSettings& s) { return s.m_nToolsPage; }, 2},
-        {kLastState, "Outils page", "4", [](const CAppSettings& s) { return s.m_nToolsPage; }, 0},
+        {kLastState, "Outils page", "4", [](const CAppSettings& s) { return s.m_nToolsPage; }, 4},
+        {kLastState, "Outils page", "5", [](const CAppSettings& s) { return s.m_nToolsPage; }, 0},
+        {kTools, "Etiquettes valeurs", "7", [](const CAppSettings& s) { return s.m_nLabelSource; }, 7},
+        {kTools, "Etiquettes valeurs", "8", [](const CAppSettings& s) { return s.m_nLabelSource; }, 2},
+        {kTools, "Etiquettes format", "3", [](const CAppSettings& s) { return s.m_nLabelFormat; }, 3},
+        {kTools, "Etiquettes format", "-1", [](const CAppSettings& s) { return s.m_nLabelFormat; }, 0},
         {kLastState, "Outils page", "-1", [](const CAppSettings& s) { return s.m_nToolsPage; }, 0},
     };
     for (const IntLoadCase& c : cases)
@@ -203,7 +220,7 @@ TEST_F(AppSettingsTest, SaveWritesEveryValueAsTerminatedText)
     EXPECT_EQ(CountValues(kGeneral), 9u);
     EXPECT_EQ(CountValues(kInterface), 8u);
     EXPECT_EQ(CountValues(kLastState), 14u);
-    EXPECT_EQ(CountValues(kTools), 1u);
+    EXPECT_EQ(CountValues(kTools), 7u);
     EXPECT_EQ(CountValues(""), 0u);
 }
 
@@ -232,6 +249,12 @@ TEST_F(AppSettingsTest, SaveThenLoadGivesBackEveryField)
     saved.m_nToolsPosY = -40;
     saved.m_nToolsPage = 3;
     saved.m_strStock = "4k7 10k\r\n2,2 r\xE9sistances";
+    saved.m_nLabelSource = 7;
+    saved.m_nLabelFormat = 3;
+    saved.m_strLabelLowest = "4,7";
+    saved.m_strLabelHighest = "";
+    saved.m_strLabelWidth = "63,5";
+    saved.m_strLabelHeight = "38.1";
     saved.Save();
 
     CAppSettings loaded;
