@@ -147,10 +147,22 @@ void CPageLabels::OnSave()
     if (!m_format.has_value() || m_labels.empty())
         return;
     const HWND hRoot = ::GetAncestor(m_hWnd, GA_ROOT);
-    const std::optional<std::string> path = AskBitmapFile(hRoot, true);
+    const std::optional<std::string> path = AskBitmapFile(hRoot, BitmapFileUse::SavePages);
     if (!path.has_value())
         return;
+    // The dialog knows the name chosen, not the pages' names made of it.
+    const std::string strStem = LabelFileStem(*path);
+    const std::size_t nPages = LabelPageCount(*m_format, m_labels.size());
+    for (std::size_t nPage = 1; nPage <= nPages; ++nPage)
+    {
+        const DWORD dwAttributes = ::GetFileAttributesA(LabelPageFileName(strStem, nPage).c_str());
+        if (dwAttributes == INVALID_FILE_ATTRIBUTES || (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+            continue;
+        if (MessageBoxFromTable(hRoot, IDS_LABEL_REPLACE, MB_YESNO | MB_ICONQUESTION) != IDYES)
+            return;
+        break;
+    }
     CWaitCursor wait;
-    if (!SaveLabelPages(LabelFileStem(*path), *m_format, m_labels))
+    if (!SaveLabelPages(strStem, *m_format, m_labels))
         MessageBoxFromTable(hRoot, IDS_LABEL_SAVE_ERROR, MB_OK | MB_ICONEXCLAMATION);
 }

@@ -62,7 +62,7 @@ void CMainDlg::OnCopyPicture()
 
 void CMainDlg::OnSavePicture()
 {
-    if (const std::optional<std::string> path = AskBitmapFile(m_hWnd, true))
+    if (const std::optional<std::string> path = AskBitmapFile(m_hWnd, BitmapFileUse::Save))
         SavePicture(path->c_str());
 }
 

@@ -44,8 +44,9 @@ DWORD CallCommDlgExtendedError()
     return extendedError != nullptr ? extendedError() : CDERR_INITIALIZATION;
 }
 
-std::optional<std::string> AskBitmapFile(HWND hOwner, bool bSave)
+std::optional<std::string> AskBitmapFile(HWND hOwner, BitmapFileUse use)
 {
+    const bool bSave = use != BitmapFileUse::Open;
     // The string table writes the filter with "|" where the dialog wants zero bytes.
     std::string filter = LoadResourceString(IDS_BITMAP_FILTER);
     std::replace(filter.begin(), filter.end(), '|', '\0');
@@ -57,7 +58,9 @@ std::optional<std::string> AskBitmapFile(HWND hOwner, bool bSave)
     ofn.lpstrFile = szPath;
     ofn.nMaxFile = sizeof szPath;
     ofn.lpstrDefExt = bSave ? "bmp" : nullptr;
-    ofn.Flags = bSave ? OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT : OFN_HIDEREADONLY;
+    ofn.Flags = bSave ? OFN_EXPLORER | OFN_HIDEREADONLY : OFN_HIDEREADONLY;
+    if (use == BitmapFileUse::Save)
+        ofn.Flags |= OFN_OVERWRITEPROMPT;
     if (!(bSave ? CallGetSaveFileName(&ofn) : CallGetOpenFileName(&ofn)))
         return std::nullopt;
     return std::string(szPath);

@@ -15,6 +15,14 @@ BOOL CallPrintDlg(PRINTDLGA* pPd);
 // 0 when the last dialog was cancelled rather than failed.
 DWORD CallCommDlgExtendedError();
 
-// The bitmap file the user chose with the string table's bitmap filter: to save the picture (an
-// existing file is confirmed, ".bmp" is added) or to open a background. Nothing when cancelled.
-std::optional<std::string> AskBitmapFile(HWND hOwner, bool bSave);
+// What the bitmap file is asked for: a background to open, the picture to save (an existing file
+// is confirmed), or a name for several files to save, which the caller confirms itself.
+enum class BitmapFileUse
+{
+    Open,
+    Save,
+    SavePages,
+};
+// The bitmap file the user chose with the string table's bitmap filter; ".bmp" is added to a
+// name to save. Nothing when cancelled.
+std::optional<std::string> AskBitmapFile(HWND hOwner, BitmapFileUse use);

@@ -109,7 +109,7 @@ void CPageInterface::OnDefaultBackground()
 // Cancel keeps the mode and the path as they were.
 void CPageInterface::OnBrowse()
 {
-    const std::optional<std::string> path = AskBitmapFile(m_hWnd, false);
+    const std::optional<std::string> path = AskBitmapFile(m_hWnd, BitmapFileUse::Open);
     if (!path)
         return;
     m_nBackgroundMode = BACKGROUND_FILE;

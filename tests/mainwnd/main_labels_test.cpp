@@ -62,8 +62,8 @@ protected:
         return ::IsWindowEnabled(PageItem(IDC_LABEL_PRINT)) != FALSE &&
                ::IsWindowEnabled(PageItem(IDC_LABEL_SAVE)) != FALSE;
     }
-    // The save dialog answered with strPath, then whatever box follows it read and closed.
-    std::vector<std::string> SaveAs(const std::string& strPath)
+    // The save dialog answered with strPath, then whatever box follows it read and answered.
+    std::vector<std::string> SaveAs(const std::string& strPath, int nAnswer = IDOK)
     {
         std::vector<std::string> boxTexts;
         bool bNamed = false;
@@ -82,7 +82,7 @@ protected:
                     return false;
                 }
                 boxTexts = ChildTexts(hBox, "Static");
-                Press(hBox, IDOK);
+                Press(hBox, nAnswer);
                 return true;
             });
         Click(IDC_LABEL_SAVE);
@@ -236,6 +236,31 @@ TEST_F(LabelsTest, EveryPageIsSavedAndReadBack)
         ::DeleteFileA(strPath.c_str());
     }
     EXPECT_EQ(::GetFileAttributesA((strStem + "-4.bmp").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// The pages' own names are confirmed before anything is written over them.
+TEST_F(LabelsTest, ExistingPagesAreReplacedOnlyWhenConfirmed)
+{
+    OpenLabels();
+    const std::string strStem = TempPath("vantrel-page-existing");
+    const std::string strSecond = strStem + "-2.bmp";
+    ASSERT_TRUE(WriteColourBitmap(strSecond, 4, 4, RGB(1, 2, 3)));
+    const auto FileSize = [](const std::string& strPath)
+    {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        return ::GetFileAttributesExA(strPath.c_str(), GetFileExInfoStandard, &data) ? data.nFileSizeLow : 0;
+    };
+    const DWORD nSmall = FileSize(strSecond);
+    const std::string strQuestion = LoadResourceString(IDS_LABEL_REPLACE);
+    std::vector<std::string> texts = SaveAs(strStem + ".bmp", IDNO);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), strQuestion), texts.end());
+    EXPECT_EQ(::GetFileAttributesA((strStem + "-1.bmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(FileSize(strSecond), nSmall);
+    texts = SaveAs(strStem + ".bmp", IDYES);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), strQuestion), texts.end());
+    EXPECT_GT(FileSize(strSecond), nSmall);
+    for (int nPage = 1; nPage <= 3; ++nPage)
+        EXPECT_TRUE(::DeleteFileA((strStem + "-" + std::to_string(nPage) + ".bmp").c_str())) << nPage;
 }
 
 // The second page cannot be written where a folder of its name stands: the first is removed
