@@ -91,8 +91,12 @@ private:
     void OnCancelSearch();
     void OnTimer(WPARAM wParam, LPARAM lParam);
     void OnResultSelected();
+    void RedrawArrangement();
+    BOOL OnDrawItem(UINT idControl, const DRAWITEMSTRUCT& item);
     void OnUse();
     void OnDestroy();
+    // The result chosen in the list, or none.
+    const CombinationResult* SelectedResult() const;
     // The search's values from the source chosen; false with the status line set when none.
     bool ReadValues(std::vector<double>& values);
     void ShowResults();

@@ -3,12 +3,14 @@
 #include "calctools/calc_pages.h"
 
 #include "framework/combo_box.h"
+#include "framework/paint_helpers.h"
 #include "framework/resource_module.h"
 #include "model/combination_values.h"
 #include "model/decimal_format.h"
 #include "model/resistance_field.h"
 #include "model/series_tables.h"
 #include "model/tool_value_text.h"
+#include "picture/arrangement_picture.h"
 
 const CMessageEntry CPageCombinations::s_messageEntries[] = {
     OnCommand<&CPageCombinations::OnFromMain>(IDC_COMBO_FROM_MAIN),
@@ -17,9 +19,11 @@ const CMessageEntry CPageCombinations::s_messageEntries[] = {
     OnCommand<&CPageCombinations::OnCancelSearch>(IDC_COMBO_CANCEL),
     OnMessage<WM_TIMER, &CPageCombinations::OnTimer>(),
     OnControl<&CPageCombinations::OnResultSelected>(LBN_SELCHANGE, IDC_COMBO_RESULTS),
+    OnControl<&CPageCombinations::RedrawArrangement>(LBN_SELCHANGE, IDC_COMBO_PARTS),
     OnControl<&CPageCombinations::OnUse>(LBN_DBLCLK, IDC_COMBO_RESULTS),
     OnControl<&CPageCombinations::OnUse>(LBN_DBLCLK, IDC_COMBO_PARTS),
     OnCommand<&CPageCombinations::OnUse>(IDC_COMBO_USE),
+    OnMessage<WM_DRAWITEM, &CPageCombinations::OnDrawItem>(),
     OnMessage<WM_DESTROY, &CPageCombinations::OnDestroy>(),
 };
 const CMessageMap CPageCombinations::s_messageMap{CCalcPage::s_messageMap, s_messageEntries};
@@ -163,32 +167,56 @@ void CPageCombinations::ShowResults()
     OnResultSelected();
 }
 
+const CombinationResult* CPageCombinations::SelectedResult() const
+{
+    const LRESULT nSel = ::SendMessageA(GetDlgItem(IDC_COMBO_RESULTS), LB_GETCURSEL, 0, 0);
+    return nSel >= 0 && static_cast<std::size_t>(nSel) < m_results.size()
+               ? &m_results[static_cast<std::size_t>(nSel)]
+               : nullptr;
+}
+
 // The selected result's resistors, one a line, the first chosen.
 void CPageCombinations::OnResultSelected()
 {
     const HWND hParts = GetDlgItem(IDC_COMBO_PARTS);
     ::SendMessageA(hParts, LB_RESETCONTENT, 0, 0);
-    const LRESULT nSel = ::SendMessageA(GetDlgItem(IDC_COMBO_RESULTS), LB_GETCURSEL, 0, 0);
-    const bool bSelected = nSel >= 0 && static_cast<std::size_t>(nSel) < m_results.size();
-    EnableItem(IDC_COMBO_USE, bSelected);
-    if (!bSelected)
+    const CombinationResult* pResult = SelectedResult();
+    EnableItem(IDC_COMBO_USE, pResult != nullptr);
+    RedrawArrangement();
+    if (pResult == nullptr)
         return;
-    const CombinationResult& result = m_results[static_cast<std::size_t>(nSel)];
-    for (int slot = 0; slot < ArrangementResistorCount(result.arrangement); ++slot)
-        AddListLine(hParts, ResistanceText(result.slotOhms[static_cast<std::size_t>(slot)] * 1000.0));
+    for (int slot = 0; slot < ArrangementResistorCount(pResult->arrangement); ++slot)
+        AddListLine(hParts, ResistanceText(pResult->slotOhms[static_cast<std::size_t>(slot)] * 1000.0));
     ::SendMessageA(hParts, LB_SETCURSEL, 0, 0);
+}
+
+void CPageCombinations::RedrawArrangement()
+{
+    ::InvalidateRect(GetDlgItem(IDC_COMBO_DRAWING), nullptr, FALSE);
+}
+
+// The resistor chosen in the parts list, the one "Utiliser" takes, stands out.
+BOOL CPageCombinations::OnDrawItem(UINT idControl, const DRAWITEMSTRUCT& item)
+{
+    if (idControl != IDC_COMBO_DRAWING)
+        return FALSE;
+    const CombinationResult* pResult = SelectedResult();
+    const LRESULT nPart = ::SendMessageA(GetDlgItem(IDC_COMBO_PARTS), LB_GETCURSEL, 0, 0);
+    if (pResult != nullptr)
+        DrawArrangement(item.hDC, item.rcItem, pResult->arrangement, pResult->slotOhms,
+                        static_cast<int>(nPart));
+    else
+        FillSolidRect(item.hDC, item.rcItem, ::GetSysColor(COLOR_WINDOW));
+    return TRUE;
 }
 
 void CPageCombinations::OnUse()
 {
-    const LRESULT nResult = ::SendMessageA(GetDlgItem(IDC_COMBO_RESULTS), LB_GETCURSEL, 0, 0);
+    const CombinationResult* pResult = SelectedResult();
     const LRESULT nPart = ::SendMessageA(GetDlgItem(IDC_COMBO_PARTS), LB_GETCURSEL, 0, 0);
-    if (nResult < 0 || static_cast<std::size_t>(nResult) >= m_results.size())
+    if (pResult == nullptr || nPart < 0 || nPart >= ArrangementResistorCount(pResult->arrangement))
         return;
-    const CombinationResult& result = m_results[static_cast<std::size_t>(nResult)];
-    if (nPart < 0 || nPart >= ArrangementResistorCount(result.arrangement))
-        return;
-    m_owner.UseResistance(result.slotOhms[static_cast<std::size_t>(nPart)]);
+    m_owner.UseResistance(pResult->slotOhms[static_cast<std::size_t>(nPart)]);
 }
 
 void CPageCombinations::OnDestroy()

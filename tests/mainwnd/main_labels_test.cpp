@@ -188,17 +188,7 @@ TEST_F(LabelsTest, ThePreviewShowsTheFirstPageOrNothing)
     const HWND hPreview = PageItem(IDC_LABEL_PREVIEW);
     RECT rc{};
     ::GetClientRect(hPreview, &rc);
-    const auto Paint = [&](CCanvas& canvas)
-    {
-        DRAWITEMSTRUCT item{};
-        item.CtlType = ODT_STATIC;
-        item.CtlID = IDC_LABEL_PREVIEW;
-        item.hwndItem = hPreview;
-        item.hDC = canvas.dc();
-        item.rcItem = rc;
-        ::SendMessageA(::GetParent(hPreview), WM_DRAWITEM, IDC_LABEL_PREVIEW,
-                       reinterpret_cast<LPARAM>(&item));
-    };
+    const auto Paint = [&](CCanvas& canvas) { DrawItem(IDC_LABEL_PREVIEW, canvas.dc()); };
     const COLORREF crWhite = RGB(255, 255, 255);
     const COLORREF crGrey = ::GetSysColor(COLOR_APPWORKSPACE);
     CCanvas sheet(rc.right, rc.bottom, RGB(1, 2, 3));

@@ -1,9 +1,11 @@
 // The calculation tools window over the main window: opened by its menu command and Ctrl+T,
 // driven through its pages' controls, its results taken into the main window, and its keyboard
 // and place.
+#include "canvas.h"
 #include "tools_fixture.h"
 
 #include "modal_step.h"
+#include "model/combination_drawing.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -169,6 +171,59 @@ TEST_F(ToolsTest, ACombinationSearchRunsToItsResults)
     EXPECT_EQ(m_settings.m_strStock, "10k 22k");
     Command(ID_CALC_TOOLS);
     EXPECT_EQ(PageText(IDC_COMBO_STOCK), "10k 22k");
+}
+
+// The chosen result drawn beside the lists, the resistor chosen for "Utiliser" standing out.
+TEST_F(ToolsTest, TheChosenCombinationIsDrawnWithItsChosenResistor)
+{
+    Open();
+    Command(ID_CALC_TOOLS);
+    Tools().SelectPage(3);
+    const HWND hDrawing = PageItem(IDC_COMBO_DRAWING);
+    ASSERT_NE(hDrawing, nullptr);
+    RECT rc{};
+    ::GetClientRect(hDrawing, &rc);
+    const auto Paint = [&](CCanvas& canvas) { DrawItem(IDC_COMBO_DRAWING, canvas.dc()); };
+    const COLORREF crInk = ::GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF crHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    CCanvas empty(rc.right, rc.bottom, RGB(1, 2, 3));
+    Paint(empty);
+    EXPECT_EQ(empty.Count(rc, ::GetSysColor(COLOR_WINDOW)), rc.right * rc.bottom);
+
+    Choose(IDC_COMBO_SOURCE, 7);
+    Type(IDC_COMBO_STOCK, "1k, 2k2");
+    Type(IDC_COMBO_TARGET, "3,2k");
+    Click(IDC_COMBO_SEARCH);
+    for (int i = 0; i < 1000 && ::IsWindowEnabled(PageItem(IDC_COMBO_CANCEL)); ++i)
+    {
+        ::Sleep(5);
+        PumpMessages();
+    }
+    ASSERT_EQ(ListLine(IDC_COMBO_RESULTS, 0), "2,2 k + 1 k = 3,2 k (exact)");
+    const ArrangementDrawing drawing = LayOutArrangement(Arrangement::Series2);
+    const DrawingFit fit = FitDrawing({0, 0, rc.right, rc.bottom}, drawing.width, drawing.height);
+    const auto Outline = [&](const CCanvas& canvas, std::size_t slot)
+    {
+        const LayoutBox& box = drawing.boxes[slot];
+        return canvas.Pixel(fit.X(box.left), fit.Y((box.top + box.bottom) / 2));
+    };
+    CCanvas first(rc.right, rc.bottom, RGB(1, 2, 3));
+    Paint(first);
+    EXPECT_EQ(Outline(first, 0), crHighlight);
+    EXPECT_EQ(Outline(first, 1), crInk);
+
+    // Another part chosen: the drawing is painted again, the other box standing out.
+    ::UpdateWindow(hDrawing);
+    ::SendMessageA(PageItem(IDC_COMBO_PARTS), LB_SETCURSEL, 1, 0);
+    ::SendMessageA(::GetParent(hDrawing), WM_COMMAND, MAKEWPARAM(IDC_COMBO_PARTS, LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(PageItem(IDC_COMBO_PARTS)));
+    EXPECT_TRUE(::GetUpdateRect(hDrawing, nullptr, FALSE));
+    CCanvas second(rc.right, rc.bottom, RGB(1, 2, 3));
+    Paint(second);
+    EXPECT_EQ(Outline(second, 0), crInk);
+    EXPECT_EQ(Outline(second, 1), crHighlight);
+    Click(IDC_COMBO_USE);
+    EXPECT_EQ(ValueText(), "1000");
 }
 
 TEST_F(ToolsTest, PlaceAndPageAreKeptAndABadPlaceIsCentred)

@@ -34,6 +34,19 @@ protected:
         ::SendMessageA(::GetParent(PageItem(id)), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
                        reinterpret_cast<LPARAM>(PageItem(id)));
     }
+    // The page's owner-drawn control painted into hDC, asked of the page as the control asks it.
+    void DrawItem(int id, HDC hDC)
+    {
+        const HWND hItem = PageItem(id);
+        DRAWITEMSTRUCT item{};
+        item.CtlType = ODT_STATIC;
+        item.CtlID = static_cast<UINT>(id);
+        item.hwndItem = hItem;
+        item.hDC = hDC;
+        ::GetClientRect(hItem, &item.rcItem);
+        ::SendMessageA(::GetParent(hItem), WM_DRAWITEM, static_cast<WPARAM>(id),
+                       reinterpret_cast<LPARAM>(&item));
+    }
     int ListCount(int id) { return static_cast<int>(::SendMessageA(PageItem(id), LB_GETCOUNT, 0, 0)); }
     std::string ListLine(int id, int index)
     {

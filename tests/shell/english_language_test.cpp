@@ -123,6 +123,35 @@ std::vector<std::string> CutTexts(HWND hDlg)
     return cut;
 }
 
+// Every pair of shown controls of the dialog that cover each other, but for group boxes, which
+// frame others.
+std::vector<std::string> OverlappingControls(HWND hDlg)
+{
+    std::vector<HWND> controls;
+    for (HWND hCtrl = ::GetWindow(hDlg, GW_CHILD); hCtrl != nullptr; hCtrl = ::GetWindow(hCtrl, GW_HWNDNEXT))
+    {
+        const LONG style = ::GetWindowLongA(hCtrl, GWL_STYLE);
+        if ((style & WS_VISIBLE) != 0 &&
+            !(ClassOf(hCtrl) == "Button" && (style & BS_TYPEMASK) == BS_GROUPBOX))
+            controls.push_back(hCtrl);
+    }
+    std::vector<std::string> overlaps;
+    for (std::size_t i = 0; i < controls.size(); ++i)
+    {
+        for (std::size_t j = i + 1; j < controls.size(); ++j)
+        {
+            RECT a{}, b{}, both{};
+            ::GetWindowRect(controls[i], &a);
+            ::GetWindowRect(controls[j], &b);
+            if (::IntersectRect(&both, &a, &b))
+                overlaps.push_back(std::to_string(::GetDlgCtrlID(controls[i])) + " \"" + TextOf(controls[i]) +
+                                   "\" over " + std::to_string(::GetDlgCtrlID(controls[j])) + " \"" +
+                                   TextOf(controls[j]) + "\"");
+        }
+    }
+    return overlaps;
+}
+
 class EnglishLanguageTest : public CWindowTest
 {
 protected:
@@ -373,7 +402,8 @@ class ToolsTextTest : public EnglishLanguageTest, public ::testing::WithParamInt
 {
 };
 
-// The window and each of its pages come from the language in force, every text whole.
+// The window and each of its pages come from the language in force, every text whole and no
+// control over another.
 TEST_P(ToolsTextTest, TheToolsWindowSpeaksTheLanguageInForce)
 {
     const ToolsCase& c = GetParam();
@@ -406,6 +436,8 @@ TEST_P(ToolsTextTest, TheToolsWindowSpeaksTheLanguageInForce)
     {
         const std::vector<std::string> pageCut = CutTexts(hPage);
         cut.insert(cut.end(), pageCut.begin(), pageCut.end());
+        const std::vector<std::string> pageOverlaps = OverlappingControls(hPage);
+        cut.insert(cut.end(), pageOverlaps.begin(), pageOverlaps.end());
     }
     EXPECT_EQ(nPages, static_cast<int>(c.tabs.size()));
     EXPECT_EQ(cut, std::vector<std::string>{});
