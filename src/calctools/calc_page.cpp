@@ -34,6 +34,14 @@ void CCalcPage::FillSeriesList(int idCombo) const
     combo.SetCurSel(static_cast<int>(kSeriesE24Index));
 }
 
+void CCalcPage::FillSourceList(int idCombo, int nSel) const
+{
+    FillSeriesList(idCombo);
+    const CComboBox combo(GetDlgItem(idCombo));
+    combo.AddString(LoadResourceString(IDS_COMBO_STOCK));
+    combo.SetCurSel(nSel);
+}
+
 int CCalcPage::GetComboSel(int idCombo) const
 {
     return CComboBox(GetDlgItem(idCombo)).GetCurSel();

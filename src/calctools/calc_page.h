@@ -5,6 +5,7 @@
 #include "calctools/calc_tools_owner.h"
 #include "framework/dialog.h"
 #include "model/resistance_field.h"
+#include "model/series_tables.h"
 #include "settings/app_settings.h"
 
 #include <initializer_list>
@@ -28,6 +29,9 @@ protected:
     static std::string FormatString(UINT idText, std::initializer_list<std::string> args);
     // The series combo box: E3 to E192, with E24 chosen.
     void FillSeriesList(int idCombo) const;
+    // The source combo box of the pages that take the stock too: E3 to E192, then the stock.
+    static constexpr int kStockSource = static_cast<int>(kSeriesCount);
+    void FillSourceList(int idCombo, int nSel) const;
     int GetComboSel(int idCombo) const;
     // What reading the stock left out, for the page's status line; empty when nothing was.
     static std::string StockNote(const StockReading& stock);

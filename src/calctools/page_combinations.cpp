@@ -34,8 +34,6 @@ constexpr UINT_PTR kSearchTimer = 1;
 constexpr UINT kSearchTimerMs = 10;
 // Slices run until this much time went by, then the window's messages come first again.
 constexpr DWORD kSliceBudgetMs = 30;
-// The source list: E3 to E192, then the stock.
-constexpr int kStockSource = static_cast<int>(kSeriesCount);
 // The count list offers 2, 3 and 4 resistors.
 constexpr int kFewestResistors = 2;
 
@@ -47,11 +45,7 @@ void AddListLine(HWND hList, const std::string& strLine)
 
 BOOL CPageCombinations::OnInitDialog()
 {
-    const CComboBox source(GetDlgItem(IDC_COMBO_SOURCE));
-    for (const StandardSeries& series : kStandardSeries)
-        source.AddString(std::string(series.name));
-    source.AddString(LoadResourceString(IDS_COMBO_STOCK));
-    source.SetCurSel(static_cast<int>(kSeriesE24Index));
+    FillSourceList(IDC_COMBO_SOURCE, static_cast<int>(kSeriesE24Index));
     const CComboBox count(GetDlgItem(IDC_COMBO_COUNT));
     for (int n = kFewestResistors; n <= kMaxCombinationResistors; ++n)
         count.AddString(std::to_string(n));

@@ -24,19 +24,9 @@ const CMessageEntry CPageLabels::s_messageEntries[] = {
 };
 const CMessageMap CPageLabels::s_messageMap{CCalcPage::s_messageMap, s_messageEntries};
 
-namespace
-{
-// The source list: E3 to E192, then the stock.
-constexpr int kStockSource = static_cast<int>(kSeriesCount);
-} // namespace
-
 BOOL CPageLabels::OnInitDialog()
 {
-    const CComboBox source(GetDlgItem(IDC_LABEL_SOURCE));
-    for (const StandardSeries& series : kStandardSeries)
-        source.AddString(std::string(series.name));
-    source.AddString(LoadResourceString(IDS_COMBO_STOCK));
-    source.SetCurSel(m_settings.m_nLabelSource);
+    FillSourceList(IDC_LABEL_SOURCE, m_settings.m_nLabelSource);
     const CComboBox format(GetDlgItem(IDC_LABEL_FORMAT));
     for (UINT id = IDS_LABEL_FORMAT_A4_3X8; id <= IDS_LABEL_FORMAT_CUSTOM; ++id)
         format.AddString(LoadResourceString(id));
